@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/Colors.h"
+
+#include <QFont>
+#include <QSizeF>
+#include <QString>
+
+// One text item of a card. Positions and sizes are twips on the card
+// surface. The label has a transparent background; with auto-size on it
+// takes the size of its text in its font (measured at 15 twips per pixel).
+class CardLabel {
+public:
+    CardLabel();
+
+    int index = 0;            // identity inside its card, never reused
+    QString Tag;              // undo text of the edit commands
+
+    const QString &Caption() const { return m_caption; }
+    void setCaption(const QString &text);
+
+    const QString &FontName() const { return m_fontName; }
+    void setFontName(const QString &name);
+    float FontSize() const { return m_fontSize; }
+    void setFontSize(float points);
+    bool FontBold() const { return m_bold; }
+    void setFontBold(bool on);
+    bool FontItalic() const { return m_italic; }
+    void setFontItalic(bool on);
+    bool FontUnderline() const { return m_underline; }
+    void setFontUnderline(bool on);
+    bool FontStrikethru() const { return m_strike; }
+    void setFontStrikethru(bool on);
+    // The font to draw with: the label's face when installed, else the
+    // desktop's substitute (the name itself is kept as given).
+    QFont font() const;
+
+    OleColor ForeColor = Colors::system(Colors::WindowText);
+
+    float Left = 0;
+    float Top = 0;
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    // Setting a size switches nothing: with auto-size on, the next change of
+    // text or font sizes the label to its text again.
+    void setSize(float width, float height);
+
+    bool AutoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+
+    bool Visible = true;
+
+    // The size of `text` in `font`, in twips, as a label shows it.
+    static QSizeF textSize(const QString &text, const QFont &font);
+
+    // Copies text, font, colour and size from `other` (index, position,
+    // visibility and tag stay).
+    void copyLookFrom(const CardLabel &other);
+
+private:
+    void fit();
+
+    QString m_caption;
+    QString m_fontName;
+    float m_fontSize = 8.25f;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+    bool m_strike = false;
+    bool m_autoSize = true;
+    float m_width = 0;
+    float m_height = 0;
+};

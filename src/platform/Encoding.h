@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Text files written on Windows are Windows-1252 with CR LF. We read those
+// and UTF-8 (bytes that are valid UTF-8 are taken as UTF-8), and write
+// Windows-1252 when every character fits, UTF-8 otherwise, so that no
+// character is ever lost.
+namespace Encoding {
+
+QString decodeCp1252(const QByteArray &bytes);
+// Empty optional-like result: `ok` false when a character has no
+// Windows-1252 byte.
+QByteArray encodeCp1252(const QString &text, bool *ok = nullptr);
+bool fitsCp1252(const QString &text);
+
+// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
+// dropped), Windows-1252 otherwise.
+QString decode(const QByteArray &bytes);
+// Windows-1252 when it fits, else UTF-8. `utf8` tells which was used.
+QByteArray encode(const QString &text, bool *utf8 = nullptr);
+
+// Splits at CR LF, LF or a lone CR. A final line ending does not make an
+// extra empty line.
+QStringList splitLines(const QString &text);
+
+} // namespace Encoding

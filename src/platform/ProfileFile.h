@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// An INI ("private profile") file held in memory while a caller reads or
+// writes many keys, and written back whole on save().
+//
+// Rules: section and key names compare without regard to case; a value
+// read is at most 199 characters (longer ones are cut); a new section is
+// appended at the end of the file, a new key at the end of its section, an
+// existing key's value is replaced in place; blank lines are ignored; lines
+// are written with CR LF in Windows-1252 when every character fits, else in
+// UTF-8. Files in Windows-1252 or UTF-8 with CR LF, LF or CR line ends read.
+class ProfileFile {
+public:
+    static constexpr int MaxValueLength = 199;
+
+    ProfileFile() = default;
+    // Reads `path` if it exists (a missing file is an empty profile).
+    explicit ProfileFile(const QString &path);
+
+    const QString &path() const { return m_path; }
+    // Reads the file again; false (and an empty profile) when it cannot be read.
+    bool load(const QString &path);
+    bool existed() const { return m_existed; }
+
+    // The value, or `defaultValue` when the section or the key is missing.
+    QString readString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
+    bool contains(const QString &section, const QString &key) const;
+    bool hasSection(const QString &section) const;
+    QStringList sections() const;
+    QStringList keys(const QString &section) const;
+
+    void writeString(const QString &section, const QString &key, const QString &value);
+    // Removes every section and key (the next save writes an empty file).
+    void clear();
+
+    // The text of the whole file as it would be written (CR LF ends).
+    QString toText() const;
+    // Parses `text` as the profile's content.
+    void fromText(const QString &text);
+
+    // Writes the whole file to path(): the new content goes to a temporary
+    // file beside it, then replaces the old file with one rename, so a
+    // failed save leaves the old file as it was. False on failure.
+    bool save() const;
+    bool saveAs(const QString &path);
+
+    // One-key helpers that read or rewrite the file at once.
+    static QString readOne(const QString &path, const QString &section, const QString &key);
+    static bool writeOne(const QString &path, const QString &section, const QString &key, const QString &value);
+
+private:
+    struct Entry {
+        QString key;
+        QString value;
+    };
+    struct Section {
+        QString name;
+        std::vector<Entry> entries;
+    };
+    const Section *findSection(const QString &name) const;
+    Section *findSection(const QString &name);
+
+    QString m_path;
+    bool m_existed = false;
+    std::vector<Section> m_sections;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+class CommonDialog;
+
+// Message box styles and answers, numbered as the application's messages are
+// described: buttons + icon + default button.
+namespace Msg {
+enum Buttons { OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum Icon { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum DefaultButton { DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512 };
+enum Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+constexpr int buttonsOf(int style) { return style & 0x0F; }
+constexpr int iconOf(int style) { return style & 0xF0; }
+constexpr int defaultOf(int style) { return style & 0xF00; }
+} // namespace Msg
+
+// The application's title, shown by a message box that has none of its own.
+inline const QString &applicationTitle()
+{
+    static const QString title = QStringLiteral("Brivadune");
+    return title;
+}
+
+// Every message box, input box and common dialog goes through this
+// interface: QtPrompts shows real dialogs, ScriptedPrompts (tests) records
+// each call and answers from a queue.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    enum class DialogKind { Open, Save, Color, Font, Printer };
+
+    // Shows a message box; an empty title becomes "Brivadune". Returns a
+    // Msg::Answer.
+    int msgBox(const QString &text, int style = Msg::OkOnly, const QString &title = {});
+    // Shows an input box; returns the text typed, or an empty text when
+    // cancelled.
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText = {});
+    // Shows a common dialog with `dialog`'s properties and writes the
+    // user's choice back into it. False when cancelled.
+    bool showDialog(CommonDialog &dialog, DialogKind kind);
+
+protected:
+    virtual int doMessage(const QString &text, int style, const QString &title) = 0;
+    virtual QString doInput(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    virtual bool doDialog(CommonDialog &dialog, DialogKind kind) = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Prompts.h"
+
+class QWidget;
+
+// Real message boxes, input boxes and Qt's file, colour, font and printer
+// dialogs, parented to `parent`.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+protected:
+    int doMessage(const QString &text, int style, const QString &title) override;
+    QString doInput(const QString &prompt, const QString &title, const QString &defaultText) override;
+    bool doDialog(CommonDialog &dialog, DialogKind kind) override;
+
+private:
+    QWidget *m_parent = nullptr;
+};
