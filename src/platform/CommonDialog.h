@@ -4,6 +4,9 @@
 #include "Prompts.h"
 
 #include <QString>
+#include <QStringList>
+
+class QPrinter;
 
 // The shared file, colour, font and printer dialog. Its properties keep the
 // value of the previous use until a command sets them again. Each Show...
@@ -39,6 +42,10 @@ public:
     bool FontUnderline = false;
     bool FontStrikethru = false;
 
+    // Printer dialog: the printer it sets up (QtPrompts uses one of its own
+    // when none is given).
+    QPrinter *printer = nullptr;
+
     bool ShowOpen();
     bool ShowSave();
     bool ShowColor();
@@ -57,6 +64,7 @@ public:
         HideReadOnly = 0x4,
         RgbInit = 0x1,
         FullOpen = 0x2,
+        PrintSetup = 0x40,
     };
 
 private:

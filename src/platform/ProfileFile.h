@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -56,15 +57,27 @@ private:
     struct Entry {
         QString key;
         QString value;
+        // False for a line without "=" (a comment): kept and written back,
+        // never found by a key.
+        bool isKey = true;
     };
     struct Section {
         QString name;
         std::vector<Entry> entries;
+        // Folded key -> index in entries of its first occurrence.
+        QHash<QString, int> index;
+        const Entry *find(const QString &key) const;
+        void append(Entry entry);
     };
     const Section *findSection(const QString &name) const;
     Section *findSection(const QString &name);
+    Section &addSection(const QString &name);
 
     QString m_path;
     bool m_existed = false;
+    // Lines before the first section: written back, never found by a key.
+    QStringList m_preamble;
     std::vector<Section> m_sections;
+    // Folded section name -> index in m_sections of its first occurrence.
+    QHash<QString, int> m_sectionIndex;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class CommonDialog;
@@ -15,6 +16,12 @@ enum Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No 
 constexpr int buttonsOf(int style) { return style & 0x0F; }
 constexpr int iconOf(int style) { return style & 0xF0; }
 constexpr int defaultOf(int style) { return style & 0xF00; }
+
+// The answers of a style's buttons, in the order the buttons show.
+QList<int> answersOf(int style);
+// The answer of the style's default button (the first button when the
+// style names a default button it does not have).
+int defaultAnswer(int style);
 } // namespace Msg
 
 // The application's title, shown by a message box that has none of its own.
@@ -36,8 +43,8 @@ public:
     // Shows a message box; an empty title becomes "Brivadune". Returns a
     // Msg::Answer.
     int msgBox(const QString &text, int style = Msg::OkOnly, const QString &title = {});
-    // Shows an input box; returns the text typed, or an empty text when
-    // cancelled.
+    // Shows an input box (an empty title becomes "Brivadune"); returns the
+    // text typed, or an empty text when cancelled.
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText = {});
     // Shows a common dialog with `dialog`'s properties and writes the
     // user's choice back into it. False when cancelled.

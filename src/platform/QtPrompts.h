@@ -2,13 +2,17 @@
 
 #include "Prompts.h"
 
+#include <memory>
+
+class QPrinter;
 class QWidget;
 
 // Real message boxes, input boxes and Qt's file, colour, font and printer
 // dialogs, parented to `parent`.
 class QtPrompts : public Prompts {
 public:
-    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtPrompts(QWidget *parent = nullptr);
+    ~QtPrompts() override;
     void setParent(QWidget *parent) { m_parent = parent; }
 
 protected:
@@ -18,4 +22,7 @@ protected:
 
 private:
     QWidget *m_parent = nullptr;
+    // The printer set up by the printer dialog when the caller gives none,
+    // kept so that the choices survive from one showing to the next.
+    std::unique_ptr<QPrinter> m_printer;
 };

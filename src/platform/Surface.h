@@ -65,6 +65,14 @@ public:
     QFont font;
     OleColor foreColor = Colors::Black;
     void print(const QString &text);
+    // Size in twips of `text` written in the surface's font (one line per
+    // line break), at the surface's resolution.
+    double textWidth(const QString &text) const;
+    double textHeight(const QString &text) const;
+
+    // One pixel: sets it, or reads it (-1 outside the picture).
+    void pset(double x, double y, OleColor color);
+    OleColor point(double x, double y) const;
 
     // Free text the owner keeps with the surface (the background picture's
     // path for a card).
@@ -82,6 +90,9 @@ public:
 
 private:
     void changed();
+    // Pixel edges of a rectangle (rounded, so adjacent rectangles tile).
+    QRect pixelRect(double x, double y, double w, double h) const;
+    void fillPixels(int x1, int y1, int x2, int y2, QRgb rgb);
 
     double m_width = 0;
     double m_height = 0;

@@ -1,0 +1,58 @@
+#include "AppPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace AppPaths {
+
+QString resolveAppDir(QStringList &args, const QString &executableDir)
+{
+    static const QString option = QStringLiteral("--app-dir");
+    QString chosen;
+    for (qsizetype i = 0; i < args.size();) {
+        const QString &arg = args.at(i);
+        if (arg == option) {
+            // The folder is the next argument; a trailing option names none.
+            // When the option is given twice, the last one counts.
+            if (i + 1 < args.size()) {
+                chosen = args.at(i + 1);
+                args.remove(i, 2);
+            } else {
+                args.remove(i);
+            }
+        } else if (arg.startsWith(option + u'=')) {
+            chosen = arg.mid(option.size() + 1);
+            args.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    if (chosen.isEmpty())
+        chosen = qEnvironmentVariable("BRIVADUNE_HOME");
+    if (chosen.isEmpty())
+        chosen = executableDir;
+    if (chosen.isEmpty())
+        chosen = QDir::currentPath();
+    return QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
+}
+
+QString join(const QString &appDir, const QString &relative)
+{
+    QString folder = appDir;
+    folder.replace(u'\\', u'/');
+    QString name = relative;
+    name.replace(u'\\', u'/');
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    qsizetype start = 0;
+    while (start < name.size() && name.at(start) == u'/')
+        ++start;
+    name = name.mid(start);
+    if (folder == QLatin1String("/"))
+        return folder + name;
+    if (name.isEmpty())
+        return relative.isEmpty() ? folder : folder + u'/';
+    return folder + u'/' + name;
+}
+
+} // namespace AppPaths
