@@ -13,6 +13,15 @@ enum Icon { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Informat
 enum DefaultButton { DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512 };
 enum Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
+// Styles combine one of each ("YesNo | Question | DefaultButton2"); these
+// give the combination as an int, without mixing enumeration types.
+constexpr int operator|(Buttons a, Icon b) { return int(a) | int(b); }
+constexpr int operator|(Icon a, Buttons b) { return int(a) | int(b); }
+constexpr int operator|(Buttons a, DefaultButton b) { return int(a) | int(b); }
+constexpr int operator|(DefaultButton a, Buttons b) { return int(a) | int(b); }
+constexpr int operator|(Icon a, DefaultButton b) { return int(a) | int(b); }
+constexpr int operator|(DefaultButton a, Icon b) { return int(a) | int(b); }
+
 constexpr int buttonsOf(int style) { return style & 0x0F; }
 constexpr int iconOf(int style) { return style & 0xF0; }
 constexpr int defaultOf(int style) { return style & 0xF00; }

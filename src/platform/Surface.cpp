@@ -181,6 +181,23 @@ void Surface::circle(double cx, double cy, double radius, OleColor color)
         return;
     const double r = std::min(radius / m_tpp, MaxCoordinate);
     const QPointF centre(toPixelX(cx), toPixelY(cy));
+    // Farthest and nearest distances from the centre to the picture.
+    const double w = m_image.width();
+    const double h = m_image.height();
+    const double farX = std::max(std::abs(centre.x()), std::abs(centre.x() - w));
+    const double farY = std::max(std::abs(centre.y()), std::abs(centre.y() - h));
+    const double nearX = std::max({0.0, -centre.x(), centre.x() - w});
+    const double nearY = std::max({0.0, -centre.y(), centre.y() - h});
+    if (std::hypot(nearX, nearY) > r + 2.0)
+        return; // the circle misses the picture
+    if (std::hypot(farX, farY) + 2.0 < r) {
+        // The picture lies inside the circle: no outline shows.
+        if (m_fillStyle == Solid) {
+            fillPixels(0, 0, m_image.width() - 1, m_image.height() - 1, opaque(m_fillColor));
+            changed();
+        }
+        return;
+    }
     QPainter p(&m_image);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Colors::toQColor(color), 0));
