@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 // One text item of a card. Positions and sizes are twips on the card
 // surface. The label has a transparent background; with auto-size on it
@@ -50,8 +51,15 @@ public:
 
     bool Visible = true;
 
-    // The size of `text` in `font`, in twips, as a label shows it.
+    // The size of `text` in `font`, in twips, as a label shows it: the
+    // widest line by the line spacing times the number of lines, measured
+    // at 96 dpi (15 twips per pixel) whatever the screen. An empty text is
+    // one line high and 0 wide.
     static QSizeF textSize(const QString &text, const QFont &font);
+    // The lines of a text (CR LF, LF or a lone CR break a line).
+    static QStringList lines(const QString &text);
+    // The resolution labels are measured at.
+    static double measureDpi();
 
     // Copies text, font, colour and size from `other` (index, position,
     // visibility and tag stay).

@@ -1,0 +1,80 @@
+#include "CardItemPainter.h"
+
+#include "platform/Colors.h"
+#include "platform/Units.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace CardItemPainter {
+
+namespace {
+
+// The label's font sized for the painter's device at `twipsPerPixel`.
+QFont deviceFont(const QPainter &painter, const CardLabel &label, double twipsPerPixel)
+{
+    QFont f = label.font();
+    const QPaintDevice *device = painter.device();
+    const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : CardLabel::measureDpi();
+    const double scale = Units::ScreenTwipsPerPixel / twipsPerPixel;
+    f.setPointSizeF(f.pointSizeF() * CardLabel::measureDpi() / dpi * scale);
+    return f;
+}
+
+} // namespace
+
+void paintLabel(QPainter &painter, const CardLabel &label, double twipsPerPixel, const QPalette &palette)
+{
+    if (!(twipsPerPixel > 0))
+        return;
+    const QFont f = deviceFont(painter, label, twipsPerPixel);
+    const QFontMetricsF metrics(f, painter.device());
+    painter.save();
+    painter.setFont(f);
+    painter.setPen(Colors::toQColor(label.ForeColor, palette));
+    const double x = label.Left / twipsPerPixel;
+    double baseline = label.Top / twipsPerPixel + metrics.ascent();
+    for (const QString &line : CardLabel::lines(label.Caption())) {
+        painter.drawText(QPointF(x, baseline), line);
+        baseline += metrics.lineSpacing();
+    }
+    painter.restore();
+}
+
+void paintLogo(QPainter &painter, const CardLogo &logo, double twipsPerPixel)
+{
+    if (logo.Picture().isNull() || !(twipsPerPixel > 0))
+        return;
+    const QRectF bounds = logoBounds(logo, twipsPerPixel);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (logo.Stretch()) {
+        painter.drawImage(bounds, logo.Picture());
+    } else {
+        const QRectF natural(bounds.topLeft(),
+                             QSizeF(Units::fromPixels(logo.Picture().width()) / twipsPerPixel,
+                                    Units::fromPixels(logo.Picture().height()) / twipsPerPixel));
+        painter.setClipRect(bounds, Qt::IntersectClip);
+        painter.drawImage(natural, logo.Picture());
+    }
+    painter.restore();
+}
+
+QRectF labelBounds(const CardLabel &label, double twipsPerPixel)
+{
+    const QRectF exact(label.Left / twipsPerPixel, label.Top / twipsPerPixel,
+                       label.Width() / twipsPerPixel, label.Height() / twipsPerPixel);
+    // An italic or heavy glyph may reach past its advance by a fraction of
+    // the line height.
+    const double margin = 2.0 + exact.height() / 4.0;
+    return exact.adjusted(-margin, -2.0, margin, 2.0);
+}
+
+QRectF logoBounds(const CardLogo &logo, double twipsPerPixel)
+{
+    return QRectF(logo.Left / twipsPerPixel, logo.Top / twipsPerPixel,
+                  logo.Width() / twipsPerPixel, logo.Height() / twipsPerPixel);
+}
+
+} // namespace CardItemPainter

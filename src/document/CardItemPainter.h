@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CardLabel.h"
+#include "CardLogo.h"
+
+#include <QPalette>
+#include <QRectF>
+
+class QPainter;
+
+// Draws a card's items onto any paint device at any resolution, given as
+// twips per device pixel (15 on screen): a label as transparent text in its
+// font and colour, a logo as its picture over its rectangle.
+namespace CardItemPainter {
+
+// The label's text at its place. System colours resolve through `palette`.
+// The type is scaled so that text measured at 96 dpi keeps its size in
+// twips on the device.
+void paintLabel(QPainter &painter, const CardLabel &label, double twipsPerPixel, const QPalette &palette);
+
+// The logo's picture: stretched over Width x Height, or at its natural size
+// (clipped to Width x Height) when not stretched.
+void paintLogo(QPainter &painter, const CardLogo &logo, double twipsPerPixel);
+
+// The device rectangle an item covers; a label's is widened a little for
+// glyphs that overhang their advance (italics).
+QRectF labelBounds(const CardLabel &label, double twipsPerPixel);
+QRectF logoBounds(const CardLogo &logo, double twipsPerPixel);
+
+} // namespace CardItemPainter

@@ -1,0 +1,580 @@
+// The card window: its parts, its items and their stacking, the layout and
+// scrolling, the read-outs, the object list, activation and closing.
+#include "frmProjet.h"
+
+#include "CardLayout.h"
+#include "CardView.h"
+#include "PlaceholderPicture.h"
+#include "platform/Prompts.h"
+#include "platform/TextConv.h"
+#include "platform/Units.h"
+#include "widgets/Ruler.h"
+
+#include <QCloseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double Tpp = Units::ScreenTwipsPerPixel;
+
+// The size a new window's card has until its creator sets one (8,4 x 5,4 cm).
+constexpr double DefaultCardWidth = 4762.8;
+constexpr double DefaultCardHeight = 3061.8;
+
+// Highest index an item can take (indexes are 16-bit).
+constexpr int MaxItemIndex = 32767;
+
+// The gradient swatches of the frame that hold the three colours.
+constexpr int Swatches[3] = {0, 5, 10};
+
+QWidget *makeStrip(QWidget *parent, const QColor &color)
+{
+    auto *strip = new QWidget(parent);
+    strip->setAutoFillBackground(true);
+    QPalette pal = strip->palette();
+    pal.setColor(QPalette::Window, color);
+    strip->setPalette(pal);
+    // Drawn parts only: the window itself gets their mouse moves.
+    strip->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return strip;
+}
+
+} // namespace
+
+frmProjet::frmProjet(CardHost *host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_tmp(PlaceholderPicture::make())
+{
+    m_picture1.setBackColor(Colors::White);
+    m_picture1.resize(DefaultCardWidth, DefaultCardHeight);
+    m_picture1.cls();
+    m_picture1.onChanged = [this] {
+        if (m_view)
+            m_view->update();
+    };
+
+    buildParts();
+    createFirstItems();
+    setMouseTracking(true);
+    // The help balloon (style balloon, information icon) is created here
+    // once the balloon control exists; until then BulleVisible only records
+    // whether one would be showing.
+    Form_Resize();
+}
+
+frmProjet::~frmProjet()
+{
+    m_picture1.onChanged = nullptr;
+    if (m_hScroll)
+        m_hScroll->blockSignals(true);
+    if (m_vScroll)
+        m_vScroll->blockSignals(true);
+}
+
+void frmProjet::buildParts()
+{
+    // Created bottom first: workspace, shadows, card, then the rulers, the
+    // scroll bars and the button above a card scrolled under them.
+    m_fond = makeStrip(this, Colors::toQColor(Colors::system(Colors::AppWorkspace), palette()));
+    m_ombreG = makeStrip(this, Colors::toQColor(Colors::LightGrey));
+    m_ombreB = makeStrip(this, Colors::toQColor(Colors::LightGrey));
+
+    m_view = new CardView(this, this);
+    m_view->resize(m_picture1.pixelWidth(), m_picture1.pixelHeight());
+
+    const int rulerPx = Units::toPixels(CardLayout::RulerThickness);
+    const int scrollPx = Units::toPixels(CardLayout::ScrollThickness);
+    for (int i = 0; i < 2; ++i) {
+        m_regle[i] = new Ruler(this);
+        m_regle[i]->setOrientation(i);
+        m_regle[i]->resize(rulerPx, rulerPx);
+    }
+
+    m_hScroll = new QScrollBar(Qt::Horizontal, this);
+    m_hScroll->resize(scrollPx, scrollPx);
+    m_vScroll = new QScrollBar(Qt::Vertical, this);
+    m_vScroll->resize(scrollPx, scrollPx);
+    // Every change of value, dragging the thumb included, moves the card.
+    m_hScroll->setTracking(true);
+    m_vScroll->setTracking(true);
+    connect(m_hScroll, &QScrollBar::valueChanged, this, [this] { applyHorizontalRule(); });
+    connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { applyVerticalRule(); });
+
+    m_defaut = new QPushButton(this);
+    m_defaut->resize(scrollPx, scrollPx);
+    m_defaut->setToolTip(QStringLiteral("Centrer le projet"));
+    m_defaut->setFocusPolicy(Qt::NoFocus);
+    m_defaut->setIcon(QIcon(QPixmap::fromImage(PlaceholderPicture::centreGlyph(scrollPx - 6))));
+    connect(m_defaut, &QPushButton::clicked, this, [this] { Defaut_Click(); });
+}
+
+void frmProjet::createFirstItems()
+{
+    CardLogo &logo = m_logos.emplace_back();
+    logo.index = 1;
+    logo.setPicture(m_tmp);
+    logo.Left = 120;
+    logo.Top = 480;
+
+    CardLabel &label = m_labels.emplace_back();
+    label.index = 1;
+    label.setFontName(QStringLiteral("Arial"));
+    label.setFontSize(8.25f);
+    label.ForeColor = Colors::system(Colors::WindowText);
+    label.setAutoSize(true);
+    label.setCaption(QStringLiteral("ZONE DE TEXTE"));
+    label.Left = 120;
+    label.Top = 120;
+
+    m_stack = {{CardItemRef::LogoItem, 1}, {CardItemRef::LabelItem, 1}};
+}
+
+// ---- Items ---------------------------------------------------------------
+
+CardLabel *frmProjet::Label(int index)
+{
+    return index >= 1 && index <= labelCount() ? &m_labels[index - 1] : nullptr;
+}
+
+CardLogo *frmProjet::Logo(int index)
+{
+    return index >= 1 && index <= logoCount() ? &m_logos[index - 1] : nullptr;
+}
+
+const CardLabel *frmProjet::Label(int index) const
+{
+    return index >= 1 && index <= labelCount() ? &m_labels[index - 1] : nullptr;
+}
+
+const CardLogo *frmProjet::Logo(int index) const
+{
+    return index >= 1 && index <= logoCount() ? &m_logos[index - 1] : nullptr;
+}
+
+int frmProjet::labelCount() const
+{
+    return int(m_labels.size());
+}
+
+int frmProjet::logoCount() const
+{
+    return int(m_logos.size());
+}
+
+namespace {
+
+// Creates item `index` of `items` as a copy of item 1 (see createLabel).
+template <typename Item>
+Item *createItem(std::deque<Item> &items, std::vector<CardItemRef> &stack, CardItemRef::Kind kind, int index)
+{
+    const int count = int(items.size());
+    if (index >= 1 && index <= count)
+        return &items[index - 1];
+    if (index != count + 1 || index > MaxItemIndex)
+        return nullptr;
+    // References to the elements of a deque survive an append.
+    const Item &first = items.front();
+    Item &item = items.emplace_back();
+    item.index = index;
+    item.copyLookFrom(first);
+    item.Left = first.Left;
+    item.Top = first.Top;
+    item.Visible = false;
+    stack.push_back({kind, index});
+    return &item;
+}
+
+} // namespace
+
+CardLabel *frmProjet::createLabel(int index)
+{
+    return createItem(m_labels, m_stack, CardItemRef::LabelItem, index);
+}
+
+CardLogo *frmProjet::createLogo(int index)
+{
+    return createItem(m_logos, m_stack, CardItemRef::LogoItem, index);
+}
+
+void frmProjet::bringToFront(CardItemRef item)
+{
+    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
+    if (it == m_stack.end())
+        return;
+    std::rotate(it, it + 1, m_stack.end());
+    updateItem(item);
+}
+
+void frmProjet::sendToBack(CardItemRef item)
+{
+    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
+    if (it == m_stack.end())
+        return;
+    std::rotate(m_stack.begin(), it, it + 1);
+    updateItem(item);
+}
+
+void frmProjet::bringToFront(const CardLabel *label)
+{
+    if (label && Label(label->index) == label)
+        bringToFront({CardItemRef::LabelItem, label->index});
+}
+
+void frmProjet::bringToFront(const CardLogo *logo)
+{
+    if (logo && Logo(logo->index) == logo)
+        bringToFront({CardItemRef::LogoItem, logo->index});
+}
+
+void frmProjet::sendToBack(const CardLabel *label)
+{
+    if (label && Label(label->index) == label)
+        sendToBack({CardItemRef::LabelItem, label->index});
+}
+
+void frmProjet::sendToBack(const CardLogo *logo)
+{
+    if (logo && Logo(logo->index) == logo)
+        sendToBack({CardItemRef::LogoItem, logo->index});
+}
+
+std::optional<QRectF> frmProjet::itemRect(CardItemRef item) const
+{
+    if (item.kind == CardItemRef::LabelItem) {
+        const CardLabel *label = Label(item.index);
+        if (!label || !label->Visible)
+            return std::nullopt;
+        return QRectF(label->Left, label->Top, label->Width(), label->Height());
+    }
+    const CardLogo *logo = Logo(item.index);
+    if (!logo || !logo->Visible)
+        return std::nullopt;
+    return QRectF(logo->Left, logo->Top, logo->Width(), logo->Height());
+}
+
+std::optional<CardItemRef> frmProjet::itemAt(const QPointF &p) const
+{
+    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
+        const std::optional<QRectF> rect = itemRect(*it);
+        if (rect && rect->contains(p))
+            return *it;
+    }
+    return std::nullopt;
+}
+
+void frmProjet::updateItem(CardItemRef item)
+{
+    if (m_view)
+        m_view->updateItem(item);
+}
+
+void frmProjet::updateLabel(int index)
+{
+    updateItem({CardItemRef::LabelItem, index});
+}
+
+void frmProjet::updateLogo(int index)
+{
+    updateItem({CardItemRef::LogoItem, index});
+}
+
+void frmProjet::updateCard()
+{
+    if (m_view)
+        m_view->updateAll();
+}
+
+void frmProjet::setBord(const QRectF &twips)
+{
+    const Frame old = m_bord;
+    m_bord.rect = twips;
+    m_bord.visible = true;
+    if (m_view)
+        m_view->updateFrame(old.rect, old.visible);
+}
+
+void frmProjet::hideBord()
+{
+    const Frame old = m_bord;
+    m_bord.visible = false;
+    if (m_view)
+        m_view->updateFrame(old.rect, old.visible);
+}
+
+QWidget *frmProjet::cardView() const
+{
+    return m_view;
+}
+
+Ruler *frmProjet::Regle(int index) const
+{
+    return index == 0 || index == 1 ? m_regle[index] : nullptr;
+}
+
+// ---- Card size and layout ------------------------------------------------
+
+void frmProjet::setCardSize(double widthTwips, double heightTwips)
+{
+    m_picture1.resize(widthTwips, heightTwips);
+    if (m_view) {
+        m_view->resize(m_picture1.pixelWidth(), m_picture1.pixelHeight());
+        m_view->updateAll();
+    }
+    Form_Resize();
+}
+
+void frmProjet::placeWidget(QWidget *widget, const QRectF &twips)
+{
+    // Edges rounded one by one, so parts that meet in twips meet in pixels.
+    const int left = Units::toPixels(twips.left());
+    const int top = Units::toPixels(twips.top());
+    const int right = Units::toPixels(twips.right());
+    const int bottom = Units::toPixels(twips.bottom());
+    widget->setGeometry(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+void frmProjet::placeCard()
+{
+    m_view->move(Units::toPixels(m_cardLeft), Units::toPixels(m_cardTop));
+}
+
+void frmProjet::placeShadows()
+{
+    const double iw = m_picture1.scaleWidth();
+    const double ih = m_picture1.scaleHeight();
+    m_ombreGRect = CardLayout::rightShadow(m_cardLeft, m_cardTop, iw, ih);
+    m_ombreBRect = CardLayout::bottomShadow(m_cardLeft, m_cardTop, iw, ih);
+    placeWidget(m_ombreG, m_ombreGRect);
+    placeWidget(m_ombreB, m_ombreBRect);
+}
+
+void frmProjet::Form_Resize()
+{
+    if (!m_view)
+        return;
+    const double sw = width() * Tpp;
+    const double sh = height() * Tpp;
+    const CardLayout layout(sw, sh, m_picture1.width(), m_picture1.height());
+
+    // A part that cannot take its place in a tiny window keeps its old one.
+    if (const std::optional<QRectF> fond = layout.fond())
+        placeWidget(m_fond, *fond);
+
+    const QPointF centre = layout.centredCard();
+    m_cardLeft = centre.x();
+    m_cardTop = centre.y();
+    placeCard();
+
+    placeWidget(m_regle[0], layout.horizontalRuler());
+    placeWidget(m_regle[1], layout.verticalRuler());
+
+    if (const std::optional<QRectF> h = layout.horizontalScroll())
+        placeWidget(m_hScroll, *h);
+    if (const std::optional<QRectF> v = layout.verticalScroll())
+        placeWidget(m_vScroll, *v);
+    placeWidget(m_defaut, layout.centreButton());
+
+    // Setting a value runs the bar's rule only when the value changes; the
+    // card is already centred otherwise.
+    auto setUp = [](QScrollBar *bar, const CardLayout::ScrollSetup &s) {
+        bar->setMaximum(s.maximum);
+        bar->setMinimum(s.minimum);
+        bar->setSingleStep(s.smallChange);
+        bar->setPageStep(s.largeChange);
+        bar->setValue(s.value);
+    };
+    if (const std::optional<CardLayout::ScrollSetup> v = layout.verticalSetup())
+        setUp(m_vScroll, *v);
+    if (const std::optional<CardLayout::ScrollSetup> h = layout.horizontalSetup())
+        setUp(m_hScroll, *h);
+
+    placeShadows();
+}
+
+void frmProjet::applyHorizontalRule()
+{
+    const CardLayout layout(width() * Tpp, height() * Tpp, m_picture1.width(), m_picture1.height());
+    m_cardLeft = layout.horizontalLeft(m_hScroll->value(), m_hScroll->maximum());
+    placeCard();
+    placeShadows();
+}
+
+void frmProjet::applyVerticalRule()
+{
+    const CardLayout layout(width() * Tpp, height() * Tpp, m_picture1.width(), m_picture1.height());
+    m_cardTop = layout.verticalTop(m_vScroll->value(), m_vScroll->maximum());
+    placeCard();
+    placeShadows();
+}
+
+void frmProjet::Defaut_Click()
+{
+    m_vScroll->setValue(CardLayout::middle(m_vScroll->maximum()));
+    m_hScroll->setValue(CardLayout::middle(m_hScroll->maximum()));
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void frmProjet::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmProjet::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().color(QPalette::Window));
+    // The square where the two rulers meet.
+    const int corner = Units::toPixels(CardLayout::RulerThickness);
+    p.fillRect(QRect(0, 0, corner, corner), Colors::toQColor(Colors::system(Colors::InfoBackground), palette()));
+}
+
+// ---- Read-outs and balloon -----------------------------------------------
+
+void frmProjet::writeCardSize()
+{
+    const QString text = TextConv::format(m_picture1.scaleWidth() / Units::TwipsPerCm, QStringLiteral("0.00"))
+                         + QStringLiteral(" x ")
+                         + TextConv::format(m_picture1.scaleHeight() / Units::TwipsPerCm, QStringLiteral("0.00"))
+                         + QStringLiteral(" cm");
+    m_host->setStatusPanel(2, text);
+}
+
+void frmProjet::Picture1_MouseMove(Qt::MouseButtons, double x, double y)
+{
+    m_host->setStatusPanel(3, QStringLiteral("X : ") + TextConv::format(x / Units::TwipsPerCm, QStringLiteral("00.00"))
+                                  + QStringLiteral(" - Y : ")
+                                  + TextConv::format(y / Units::TwipsPerCm, QStringLiteral("00.00")));
+    hideBalloon();
+}
+
+void frmProjet::hideBalloon()
+{
+    BulleVisible = false;
+}
+
+void frmProjet::mouseMoveEvent(QMouseEvent *event)
+{
+    hideBalloon();
+    QWidget::mouseMoveEvent(event);
+}
+
+// ---- Object list and placement -------------------------------------------
+
+void frmProjet::Mise_aJour(bool setKind, int kind)
+{
+    m_host->clearObjects();
+    for (int i = 1; i <= labelCount(); ++i) {
+        const CardLabel &label = m_labels[i - 1];
+        if (label.Visible)
+            m_host->addObject(QStringLiteral("Lb") + QString::number(i) + QStringLiteral(" | ") + label.Caption());
+    }
+    m_host->addObject(QString(40, QLatin1Char('-')));
+    for (int i = 1; i <= logoCount(); ++i) {
+        if (m_logos[i - 1].Visible)
+            m_host->addObject(QStringLiteral("Lg") + QString::number(i) + QStringLiteral(" | ")
+                              + QStringLiteral("Logo image n°") + QString::number(i));
+    }
+    m_host->setObjectIndex(0);
+    if (setKind)
+        NumFond = kind;
+}
+
+void frmProjet::Mise_enPage()
+{
+    const double pw = m_picture1.width();
+    const double ph = m_picture1.height();
+    for (int i = 1; i <= labelCount(); ++i) {
+        CardLabel &label = m_labels[i - 1];
+        const double lw = label.Width();
+        const double lh = label.Height();
+        switch (i) {
+        case 1:
+            label.Left = float(pw - lw - 150);
+            label.Top = 120;
+            break;
+        case 2:
+            label.Left = float(pw - lw - 150);
+            label.Top = 500;
+            break;
+        case 3:
+            label.Left = float(pw / 2 - lw / 2);
+            label.Top = float(ph / 2 - lh / 2);
+            break;
+        case 4:
+            label.Left = 150;
+            label.Top = float(ph - lh - 100);
+            break;
+        default:
+            break;
+        }
+        updateLabel(i);
+    }
+    CardLogo &logo = m_logos.front();
+    logo.Left = 120;
+    logo.Top = 120;
+    updateLogo(1);
+}
+
+// ---- Activation and closing ----------------------------------------------
+
+void frmProjet::activate()
+{
+    Mise_aJour();
+    m_host->setSwatchColor(Swatches[0], Color1);
+    m_host->setSwatchColor(Swatches[1], Color2);
+    m_host->setSwatchColor(Swatches[2], Color3);
+    if (Color1 != 0 || Color2 != 0 || Color3 != 0) {
+        // The shared gradient painter takes the three colours as its stops
+        // 0, 5 and 10 here, before the frame redraws the gradient.
+        m_host->Option_Click(NumOption);
+        m_host->selectOption(NumOption);
+    } else {
+        for (int swatch : Swatches)
+            m_host->setSwatchColor(swatch, Colors::White);
+    }
+    writeCardSize();
+}
+
+void frmProjet::closeEvent(QCloseEvent *event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    const int answer = m_host->prompts().msgBox(
+        QStringLiteral("Souhaitez-vous enregistrer les modifications de ce projet ?"),
+        int(Msg::YesNoCancel) | int(Msg::Question),
+        QStringLiteral("Enregistrer - [") + Caption() + QStringLiteral("] ?"));
+    bool close = answer == Msg::No;
+    if (answer == Msg::Yes) {
+        const bool neverSaved = Tag().isEmpty();
+        m_host->Sauver_unProjet(neverSaved);
+        // A project never saved gets its path from the save; without one
+        // (the name dialog was cancelled) nothing was written, and closing
+        // would lose the card.
+        close = !Tag().isEmpty();
+    }
+    if (!close) {
+        activate();
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_closed = true;
+    closed();
+}
+
+void frmProjet::closed()
+{
+    hideBalloon();
+    m_host->clearObjects();
+    m_host->setTextATag(QString());
+    m_host->setTextAText(QString());
+    for (int swatch : Swatches)
+        m_host->setSwatchColor(swatch, Colors::White);
+}
