@@ -1,6 +1,5 @@
 #include "Encoding.h"
 
-#include <QHash>
 #include <QStringDecoder>
 
 namespace Encoding {
@@ -18,17 +17,15 @@ constexpr char16_t HighTable[32] = {
 };
 
 // The byte for a character, or -1 when Windows-1252 has none.
-int cp1252Byte(char16_t c)
+inline int cp1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
-    static const QHash<char16_t, int> reverse = [] {
-        QHash<char16_t, int> h;
-        for (int i = 0; i < 32; ++i)
-            h.insert(HighTable[i], 0x80 + i);
-        return h;
-    }();
-    return reverse.value(c, -1);
+    for (int i = 0; i < 32; ++i) {
+        if (HighTable[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -46,17 +43,15 @@ QString decodeCp1252(const QByteArray &bytes)
 
 QByteArray encodeCp1252(const QString &text, bool *ok)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *d = out.data();
     bool allFit = true;
-    for (const QChar c : text) {
-        const int b = cp1252Byte(c.unicode());
-        if (b < 0) {
+    const QChar *s = text.constData();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = cp1252Byte(s[i].unicode());
+        if (b < 0)
             allFit = false;
-            out.append('?');
-        } else {
-            out.append(static_cast<char>(b));
-        }
+        d[i] = b < 0 ? '?' : static_cast<char>(b);
     }
     if (ok)
         *ok = allFit;

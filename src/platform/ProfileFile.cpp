@@ -8,11 +8,6 @@
 
 namespace {
 
-// Names compare without regard to case (and surrounding blanks).
-QString fold(const QString &name)
-{
-    return name.trimmed().toCaseFolded();
-}
 
 // A value as the Windows reader returns it: surrounding blanks removed, then
 // one pair of matching quotes, then cut to the buffer's 199 characters.
@@ -46,18 +41,38 @@ QString oneLine(const QString &text)
 
 } // namespace
 
+size_t caseInsensitiveHash(const QString &text, size_t seed)
+{
+    size_t h = seed ^ 0x9E3779B97F4A7C15ull;
+    const qsizetype n = text.size();
+    const QChar *d = text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = d[i].unicode();
+        if (c < 128) {
+            if (c >= 'A' && c <= 'Z')
+                c += 'a' - 'A';
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < n && d[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), d[++i].unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        h = (h ^ c) * 0x100000001B3ull;
+    }
+    return h;
+}
+
 const ProfileFile::Entry *ProfileFile::Section::find(const QString &key) const
 {
-    const auto it = index.constFind(fold(key));
+    const auto it = index.constFind(Name{key.trimmed()});
     return it == index.constEnd() ? nullptr : &entries[std::size_t(*it)];
 }
 
 void ProfileFile::Section::append(Entry entry)
 {
     if (entry.isKey) {
-        const QString folded = fold(entry.key);
-        if (!index.contains(folded))
-            index.insert(folded, int(entries.size()));
+        const Name name{entry.key.trimmed()};
+        if (!index.contains(name))
+            index.insert(name, int(entries.size()));
     }
     entries.push_back(std::move(entry));
 }
@@ -86,19 +101,19 @@ bool ProfileFile::load(const QString &path)
 
 const ProfileFile::Section *ProfileFile::findSection(const QString &name) const
 {
-    const auto it = m_sectionIndex.constFind(fold(name));
+    const auto it = m_sectionIndex.constFind(Name{name.trimmed()});
     return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[std::size_t(*it)];
 }
 
 ProfileFile::Section *ProfileFile::findSection(const QString &name)
 {
-    const auto it = m_sectionIndex.constFind(fold(name));
+    const auto it = m_sectionIndex.constFind(Name{name.trimmed()});
     return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[std::size_t(*it)];
 }
 
 ProfileFile::Section &ProfileFile::addSection(const QString &name)
 {
-    const QString folded = fold(name);
+    const Name folded{name.trimmed()};
     if (!m_sectionIndex.contains(folded))
         m_sectionIndex.insert(folded, int(m_sections.size()));
     m_sections.push_back(Section{name, {}, {}});
@@ -155,7 +170,7 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
     Section *s = findSection(sectionName);
     if (!s)
         s = &addSection(sectionName);
-    const auto it = s->index.constFind(fold(keyName));
+    const auto it = s->index.constFind(Name{keyName});
     if (it != s->index.constEnd()) {
         s->entries[std::size_t(*it)].value = text;
         return;

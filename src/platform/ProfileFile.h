@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <vector>
 
+// Hash of a text that ignores case (the same folding as a case-insensitive
+// comparison).
+size_t caseInsensitiveHash(const QString &text, size_t seed = 0);
+
 // An INI ("private profile") file held in memory while a caller reads or
 // writes many keys, and written back whole on save().
 //
@@ -54,6 +58,19 @@ public:
     static bool writeOne(const QString &path, const QString &section, const QString &key, const QString &value);
 
 private:
+    // A section or key name in a hash: equal and hashed without regard to
+    // case, so lookups need no folded copy of the name.
+    struct Name {
+        QString text;
+        friend bool operator==(const Name &a, const Name &b)
+        {
+            return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+        }
+        friend size_t qHash(const Name &name, size_t seed = 0)
+        {
+            return caseInsensitiveHash(name.text, seed);
+        }
+    };
     struct Entry {
         QString key;
         QString value;
@@ -64,8 +81,8 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
-        // Folded key -> index in entries of its first occurrence.
-        QHash<QString, int> index;
+        // Key -> index in entries of its first occurrence.
+        QHash<Name, int> index;
         const Entry *find(const QString &key) const;
         void append(Entry entry);
     };
@@ -78,6 +95,6 @@ private:
     // Lines before the first section: written back, never found by a key.
     QStringList m_preamble;
     std::vector<Section> m_sections;
-    // Folded section name -> index in m_sections of its first occurrence.
-    QHash<QString, int> m_sectionIndex;
+    // Section name -> index in m_sections of its first occurrence.
+    QHash<Name, int> m_sectionIndex;
 };
