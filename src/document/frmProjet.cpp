@@ -5,6 +5,7 @@
 #include "CardLayout.h"
 #include "CardView.h"
 #include "PlaceholderPicture.h"
+#include "imaging/ColorGradient.h"
 #include "platform/Prompts.h"
 #include "platform/TextConv.h"
 #include "platform/Units.h"
@@ -531,6 +532,9 @@ void frmProjet::activate()
     if (Color1 != 0 || Color2 != 0 || Color3 != 0) {
         // The shared gradient painter takes the three colours as its stops
         // 0, 5 and 10 here, before the frame redraws the gradient.
+        ColorGradient::shared().SetColor(0, Color1);
+        ColorGradient::shared().SetColor(5, Color2);
+        ColorGradient::shared().SetColor(10, Color3);
         m_host->Option_Click(NumOption);
         m_host->selectOption(NumOption);
     } else {
