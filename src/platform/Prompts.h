@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <type_traits>
+
 class CommonDialog;
 
 // Message box styles and answers, numbered as the application's messages are
@@ -13,14 +15,17 @@ enum Icon { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Informat
 enum DefaultButton { DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512 };
 enum Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
-// Styles combine one of each ("YesNo | Question | DefaultButton2"); these
-// give the combination as an int, without mixing enumeration types.
-constexpr int operator|(Buttons a, Icon b) { return int(a) | int(b); }
-constexpr int operator|(Icon a, Buttons b) { return int(a) | int(b); }
-constexpr int operator|(Buttons a, DefaultButton b) { return int(a) | int(b); }
-constexpr int operator|(DefaultButton a, Buttons b) { return int(a) | int(b); }
-constexpr int operator|(Icon a, DefaultButton b) { return int(a) | int(b); }
-constexpr int operator|(DefaultButton a, Icon b) { return int(a) | int(b); }
+// Styles combine one of each ("YesNo | Question | DefaultButton2", or with
+// "+"); these give the combination as an int without mixing enumeration
+// types in arithmetic.
+template <typename T>
+constexpr bool isStylePart = std::is_same_v<T, Buttons> || std::is_same_v<T, Icon> || std::is_same_v<T, DefaultButton>;
+template <typename A, typename B>
+    requires(isStylePart<A> && isStylePart<B> && !std::is_same_v<A, B>)
+constexpr int operator|(A a, B b) { return int(a) | int(b); }
+template <typename A, typename B>
+    requires(isStylePart<A> && isStylePart<B> && !std::is_same_v<A, B>)
+constexpr int operator+(A a, B b) { return int(a) | int(b); }
 
 constexpr int buttonsOf(int style) { return style & 0x0F; }
 constexpr int iconOf(int style) { return style & 0xF0; }

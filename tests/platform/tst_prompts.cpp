@@ -34,10 +34,13 @@ void TestPrompts::defaultAnswers_data()
     QTest::newRow("missing third button") << int(Msg::YesNo | Msg::DefaultButton3) << int(Msg::Yes);
     QTest::newRow("ok only, second") << int(Msg::OkOnly | Msg::DefaultButton2) << int(Msg::Ok);
     QTest::newRow("unknown buttons") << 7 << int(Msg::Ok);
+    QTest::newRow("written with +") << (Msg::YesNo + Msg::Question + Msg::DefaultButton2) << int(Msg::No);
 }
 
 void TestPrompts::defaultAnswers()
 {
+    static_assert(Msg::YesNo + Msg::Question + Msg::DefaultButton2 == 4 + 32 + 256);
+    static_assert((Msg::DefaultButton3 | Msg::Critical | Msg::OkCancel) == 512 + 16 + 1);
     QFETCH(int, style);
     QFETCH(int, answer);
     QCOMPARE(ScriptedPrompts::defaultAnswer(style), answer);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// Refuses a second running copy of the application on the same application
+// folder. The lock is a file in the system's temporary folder named from a
+// hash of the folder, held while this object lives. A lock left behind by a
+// process that died (killed, crashed) is recognised by its dead process id
+// and taken over, so it never blocks the next start.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString &appDir);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
+
+    // True when this process now holds the lock (also when it already did);
+    // false when another running process holds it.
+    bool tryAcquire();
+    bool isHeld() const;
+    const QString &lockPath() const { return m_lockPath; }
+
+    // The lock file used for `appDir`.
+    static QString lockPathFor(const QString &appDir);
+
+private:
+    QString m_lockPath;
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Colors.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class Shell;
+
+// The about box: the product's picture, name and motto, its version and the
+// maker's web address, a link that blinks every second and opens the
+// address in the browser.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Centres itself on `frame`.
+    frmAbout(QWidget &frame, Shell *shell);
+
+    static QString webAddress();
+    // "Version : major.minor.revision".
+    static QString versionText();
+
+    QLabel *Label1() const { return m_version; }
+    QLabel *Label3() const { return m_link; }
+    QPushButton *Command1() const { return m_ok; }
+    QTimer *Timer1() const { return m_blink; }
+    // The link's current text colour.
+    OleColor linkColor() const { return m_linkColor; }
+
+    // One blink: button-text colour <-> blue.
+    void Timer1_Timer();
+    // Opens the address.
+    void Label3_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyLinkColor();
+
+    Shell *m_shell;
+    QLabel *m_version = nullptr;
+    QLabel *m_link = nullptr;
+    QPushButton *m_ok = nullptr;
+    QTimer *m_blink = nullptr;
+    OleColor m_linkColor = Colors::system(Colors::ButtonText);
+};

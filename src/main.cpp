@@ -1,0 +1,68 @@
+// Brivadune: reads the command line and starts the main frame.
+#include "app/AutoAnswerPrompts.h"
+#include "app/StartupReport.h"
+#include "app/frmMenu.h"
+#include "platform/AppPaths.h"
+#include "platform/Clipboard.h"
+#include "platform/QtPrompts.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    const long long startMs = StartupReport::steadyNowMs();
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setApplicationName(QStringLiteral("Brivadune"));
+
+    // The standard buttons of Qt's dialogs in French.
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
+
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    const QString appDir = AppPaths::resolveAppDir(args, QApplication::applicationDirPath());
+    const bool reportStartup = args.removeAll(QStringLiteral("--report-startup")) > 0;
+    // What is left names project files to open.
+    const QStringList files = args;
+
+    // With BRIVADUNE_AUTO_ANSWER=1 no message box waits for a click (process
+    // tests, measurements).
+    std::unique_ptr<Prompts> prompts;
+    QtPrompts *dialogs = nullptr;
+    if (qEnvironmentVariable("BRIVADUNE_AUTO_ANSWER") == QLatin1String("1")) {
+        prompts = std::make_unique<AutoAnswerPrompts>();
+    } else {
+        auto real = std::make_unique<QtPrompts>();
+        dialogs = real.get();
+        prompts = std::move(real);
+    }
+    DesktopShell shell;
+    SystemClipboard clipboard;
+
+    Services services;
+    services.appDir = appDir;
+    services.prompts = prompts.get();
+    services.shell = &shell;
+    services.clipboard = &clipboard;
+    services.beep = [] { QApplication::beep(); };
+
+    frmMenu frame(services);
+    if (dialogs)
+        dialogs->setParent(&frame);
+    if (!frame.MDIForm_Load())
+        return 0;
+    frame.setStartupFiles(files);
+    frame.show();
+    if (reportStartup)
+        StartupReport::run(frame, startMs);
+    return app.exec();
+}
