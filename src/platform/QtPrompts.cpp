@@ -124,7 +124,8 @@ bool runFontDialog(QWidget *parent, CommonDialog &d)
         return false;
     const QFont chosen = dlg.selectedFont();
     d.FontName = chosen.family();
-    d.FontSize = float(chosen.pointSizeF());
+    if (chosen.pointSizeF() > 0)
+        d.FontSize = float(chosen.pointSizeF());
     d.FontBold = chosen.bold();
     d.FontItalic = chosen.italic();
     return true;
