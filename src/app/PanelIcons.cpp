@@ -27,14 +27,21 @@ QPointF startOf(int orientation)
 const QColor rampDark(30, 60, 140);
 const QColor rampLight(235, 240, 250);
 
+// A transparent square to draw an icon on.
+QPixmap canvas(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 } // namespace
 
 namespace PanelIcons {
 
 QIcon gradient(int orientation, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(size);
     QPainter painter(&pixmap);
     const QRectF square(1, 1, size - 2, size - 2);
     if (orientation == 8) {
@@ -59,8 +66,7 @@ QIcon gradient(int orientation, int size)
 
 QIcon arrow(int direction, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size;
@@ -82,8 +88,7 @@ QIcon arrow(int direction, int size)
 
 QIcon centring(int index, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size;

@@ -214,6 +214,7 @@ private:
     void buildPositionPage(QWidget *page);
     void buildBackgroundPage(QWidget *page);
     void buildPalettePage(QWidget *page);
+    QPushButton *makeBouton(int index, const char *caption, const char *tip, QWidget *page);
     void wirePanel();
     void updateClock();
     void fillWindowList();

@@ -123,32 +123,31 @@ const std::vector<MenuDef> &menuDefs()
          {{0, "Editer le contenu"},
           {1, "-"},
           {2, "Modifier la police"},
-          {3, "Modifier la couleur"},
-          {4, "-"},
-          {5, "Centrer sur l'horizontale"},
-          {6, "Centrer sur la verticale"},
-          {7, "Milieu du projet"},
-          {8, "-"},
-          {9, "Mettre au premier plan"},
-          {10, "Envoyer en arrière plan"},
-          {11, "-"},
-          {12, "Supprimer"}}},
+          {3, "Modifier la couleur"}}},
         {"Mnu_OutLogo", "Logo",
          {{0, "Redimensionner"},
           {1, "-"},
           {2, "Modifier l'image"},
-          {3, "Effacer le contenu"},
-          {4, "-"},
-          {5, "Centrer sur l'horizontale"},
-          {6, "Centrer sur la verticale"},
-          {7, "Milieu du projet"},
-          {8, "-"},
-          {9, "Mettre au premier plan"},
-          {10, "Envoyer en arrière plan"},
-          {11, "-"},
-          {12, "Supprimer"}}},
+          {3, "Effacer le contenu"}}},
     };
     return defs;
+}
+
+// Items 4 to 12, the same in the label and the logo context menus.
+const std::vector<Item> &placementItems()
+{
+    static const std::vector<Item> items = {
+        {4, "-"},
+        {5, "Centrer sur l'horizontale"},
+        {6, "Centrer sur la verticale"},
+        {7, "Milieu du projet"},
+        {8, "-"},
+        {9, "Mettre au premier plan"},
+        {10, "Envoyer en arrière plan"},
+        {11, "-"},
+        {12, "Supprimer"},
+    };
+    return items;
 }
 
 const std::vector<Item> &twainItems()
@@ -240,6 +239,8 @@ void frmMenu::buildMenus()
         const bool context = array == QLatin1String("Mnu_OutLabel") || array == QLatin1String("Mnu_OutLogo");
         QMenu *menu = context ? new QMenu(text(def.title), this) : menuBar()->addMenu(text(def.title));
         fill(menu, array, def.items);
+        if (context)
+            fill(menu, array, placementItems());
     }
 
     // File 7 carries the scanner submenu.

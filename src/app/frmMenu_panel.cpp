@@ -92,6 +92,14 @@ void frmMenu::buildPanel()
     buildPalettePage(m_pages[4]);
 }
 
+QPushButton *frmMenu::makeBouton(int index, const char *caption, const char *tip, QWidget *page)
+{
+    auto *b = new QPushButton(text(caption), page);
+    b->setToolTip(text(tip));
+    m_boutons[std::size_t(index)] = b;
+    return b;
+}
+
 void frmMenu::buildToolsPage(QWidget *page)
 {
     QVBoxLayout *column = pageLayout(page);
@@ -99,10 +107,7 @@ void frmMenu::buildToolsPage(QWidget *page)
     column->addWidget(separator(page));
 
     auto button = [this, page, column](int index, const char *caption, const char *tip) {
-        auto *b = new QPushButton(text(caption), page);
-        b->setToolTip(text(tip));
-        m_boutons[std::size_t(index)] = b;
-        column->addWidget(b);
+        column->addWidget(makeBouton(index, caption, tip, page));
     };
     button(1, " Ajouter un label", "Insérer un label texte");
     button(2, " Ajouter un logo", "Insérer un logo image");
@@ -244,10 +249,7 @@ void frmMenu::buildBackgroundPage(QWidget *page)
     column->addWidget(separator(page));
 
     auto button = [this, page, column](int index, const char *caption, const char *tip) {
-        auto *b = new QPushButton(text(caption), page);
-        b->setToolTip(text(tip));
-        m_boutons[std::size_t(index)] = b;
-        column->addWidget(b);
+        column->addWidget(makeBouton(index, caption, tip, page));
     };
     button(7, "Rétablir le dégradé", "Rétablir le dégradé par défaut");
     button(8, "Annuler le dégradé", "Annuler le dégradé de couleurs");
