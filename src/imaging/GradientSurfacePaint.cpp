@@ -201,8 +201,10 @@ bool diagonalBands(Surface &s, const ColorGradient &gradient, const GradientLine
             continue;
         QRgb *row = rowOf(image, int(y));
         const int begin = shape.start[size_t(r)], end = shape.start[size_t(r) + 1];
-        // Where two lines set the same pixel, the one drawn later wins: the
-        // column furthest along the drawing direction is laid down last.
+        // Where two lines set the same pixel, the one drawn later wins. When
+        // the lines move right as they are drawn, a pixel's later line
+        // reaches it through a column further left: columns are laid down
+        // right to left then (left to right otherwise).
         for (int k = 0; k < end - begin; ++k) {
             const int c = shape.columns[size_t(sigma > 0 ? end - 1 - k : begin + k)];
             const long long from = std::max(0LL, minShift + c);
