@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/TextConv.h"
 #include "platform/Units.h"
+#include "widgets/Balloon.h"
 #include "widgets/Ruler.h"
 
 #include <QCloseEvent>
@@ -456,6 +457,8 @@ void frmProjet::Picture1_MouseMove(Qt::MouseButtons, double x, double y)
 void frmProjet::hideBalloon()
 {
     BulleVisible = false;
+    if (m_bulle)
+        m_bulle->Destroy();
 }
 
 void frmProjet::mouseMoveEvent(QMouseEvent *event)

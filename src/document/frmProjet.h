@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class Balloon;
 class CardView;
 class QPushButton;
 class QScrollBar;
@@ -167,6 +168,9 @@ public:
     void writeCardSize();
     // Takes down a showing help balloon.
     void hideBalloon();
+    // The help balloon shown over items (balloon style, information icon),
+    // made on first use; it belongs to the window.
+    Balloon &Bulle();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -208,4 +212,8 @@ private:
     QRectF m_ombreGRect;
     QRectF m_ombreBRect;
     bool m_closed = false;
+    Balloon *m_bulle = nullptr;
+    // Selecting an item selects its row in the frame's list, whose handler
+    // selects the item again: the inner call has nothing left to do.
+    bool m_selecting = false;
 };

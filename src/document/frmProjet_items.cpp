@@ -1,20 +1,400 @@
-// Adding, selecting and restyling the card's labels and logos.
+// Adding, selecting and restyling the card's labels and logos, and the mouse
+// gestures on them: selection, dragging, context menus, double clicks and
+// help balloons.
 #include "frmProjet.h"
 
-void frmProjet::Ajouter_UnLabel() {}
-void frmProjet::Ajouter_UnLogo(bool) {}
-void frmProjet::Couleur_Police() {}
-void frmProjet::Format_Police() {}
-void frmProjet::Label_Click(int) {}
-void frmProjet::Logo_Click(int) {}
+#include "platform/AppPaths.h"
+#include "platform/CommonDialog.h"
+#include "platform/TextConv.h"
+#include "platform/Units.h"
+#include "widgets/Balloon.h"
 
-// Mouse handlers of the items and of the card surface.
-void frmProjet::Label_MouseDown(int, Qt::MouseButton, double, double) {}
-void frmProjet::Label_MouseMove(int, Qt::MouseButtons, double, double) {}
-void frmProjet::Label_MouseUp(int, Qt::MouseButton, double, double) {}
-void frmProjet::Label_DblClick(int) {}
-void frmProjet::Logo_MouseDown(int, Qt::MouseButton, double, double) {}
-void frmProjet::Logo_MouseMove(int, Qt::MouseButtons, double, double) {}
-void frmProjet::Logo_MouseUp(int, Qt::MouseButton, double, double) {}
-void frmProjet::Logo_DblClick(int) {}
-void frmProjet::Picture1_MouseDown(Qt::MouseButton, double, double) {}
+#include <QImageReader>
+
+#include <cmath>
+
+namespace {
+
+constexpr double Tpp = Units::ScreenTwipsPerPixel;
+
+// Where new items appear (twips).
+constexpr float NewLabelLeft = 120;
+constexpr float NewLabelTop = 120;
+constexpr float NewLogoLeft = 120;
+constexpr float NewLogoTop = 480;
+
+const QString &importFilter()
+{
+    // The first description is the one users know; PNG and SVG pictures
+    // are accepted with the others.
+    static const QString filter =
+        QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico|*.bmp;*.jpg;*.gif;*.wmf;*.emf;*.ico;*.png;*.svg|");
+    return filter;
+}
+
+const QString &helpText()
+{
+    static const QString text = QStringLiteral("1. Clic gauche rapide sélectionne le contrôle\r"
+                                               "2. Clic gauche prolongé déplace le contrôle\r"
+                                               "3. Clic droit normal affiche un menu contextuel");
+    return text;
+}
+
+// The selection frame around a label leaves room for the glyphs' overhang.
+QRectF labelFrame(const CardLabel &label)
+{
+    return QRectF(label.Left - 40, label.Top - 10, label.Width() + 70, label.Height() + 30);
+}
+
+QRectF logoFrame(const CardLogo &logo)
+{
+    return QRectF(logo.Left, logo.Top, logo.Width(), logo.Height());
+}
+
+// Selects the first row of the object list whose item part (the text before
+// " | ") is `item`; the list keeps its selection when there is none. The
+// list's handler runs when the row changes (a row already selected was
+// handled when it was chosen).
+void selectObjectRow(CardHost &host, const QString &item)
+{
+    const QString separator = QStringLiteral(" | ");
+    const int count = host.objectCount();
+    for (int row = 0; row < count; ++row) {
+        const QString text = host.objectText(row);
+        const qsizetype end = text.indexOf(separator);
+        if (end >= 0 && QStringView(text).left(end) == item) {
+            if (host.objectIndex() != row)
+                host.setObjectIndex(row);
+            return;
+        }
+    }
+}
+
+// Reads a picture file (SVG included); a null image when it cannot be read.
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+// Restores a flag when a scope ends, however it ends.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+// ---- Adding ----------------------------------------------------------------
+
+void frmProjet::Ajouter_UnLabel()
+{
+    const int highest = labelCount();
+    const int next = highest > 1 ? highest + 1 : NumLabel + 1;
+    // Only a new index makes a new label; without room for one (or with a
+    // number out of step) nothing changes.
+    CardLabel *label = next > highest ? createLabel(next) : nullptr;
+    if (!label)
+        return;
+    NumLabel = next;
+    label->Left = NewLabelLeft;
+    label->Top = NewLabelTop;
+    label->Visible = true;
+    bringToFront(label);
+    m_host->setTextATag(QString::number(NumLabel));
+    m_host->setTextAText(label->Caption());
+}
+
+void frmProjet::Ajouter_UnLogo(bool import)
+{
+    if (!import) {
+        const int highest = logoCount();
+        const int next = highest >= 2 ? highest + 1 : NumLogo + 1;
+        CardLogo *logo = next > highest ? createLogo(next) : nullptr;
+        if (!logo)
+            return;
+        NumLogo = next;
+        logo->Left = NewLogoLeft;
+        logo->Top = NewLogoTop;
+        logo->Visible = true;
+        updateLogo(NumLogo);
+        return;
+    }
+
+    CardLogo *logo = Logo(NumLogo);
+    if (!logo)
+        return;
+    CommonDialog &dialog = m_host->CMDialog1();
+    dialog.FileName = QString();
+    dialog.InitDir = !logo->Tag.isEmpty() ? logo->Tag : AppPaths::join(m_host->appDir(), QStringLiteral("\\Images\\"));
+    dialog.DialogTitle = QStringLiteral("Importer un logo");
+    dialog.Filter = importFilter();
+    dialog.FilterIndex = 1;
+    dialog.Flags = CommonDialog::HideReadOnly;
+    dialog.CancelError = true;
+    if (!dialog.ShowOpen() || dialog.FileName.isEmpty())
+        return;
+
+    const QString path = dialog.FileName;
+    const QImage picture = readPicture(path);
+    if (picture.isNull())
+        return;
+    // The dialog ran a nested event loop: the slot is looked up again.
+    logo = Logo(NumLogo);
+    if (!logo)
+        return;
+    logo->setPicture(picture);
+    logo->Tag = path;
+    updateLogo(NumLogo);
+    Logo_Click(NumLogo);
+}
+
+// ---- Font and colour -------------------------------------------------------
+
+namespace {
+
+// The label named by the frame's TextA tag, or null (empty tag, not a
+// number, no such label, or a deleted one).
+CardLabel *selectedLabel(frmProjet &card, int &index)
+{
+    const QString tag = card.host()->textATag();
+    if (tag.isEmpty())
+        return nullptr;
+    const std::optional<std::int16_t> i = TextConv::toInt16(tag);
+    if (!i)
+        return nullptr;
+    CardLabel *label = card.Label(*i);
+    if (!label || !label->Visible)
+        return nullptr;
+    index = *i;
+    return label;
+}
+
+} // namespace
+
+void frmProjet::Couleur_Police()
+{
+    int index = 0;
+    if (!selectedLabel(*this, index))
+        return;
+    CommonDialog &dialog = m_host->CMDialog1();
+    // The dialog starts from the colour the text shows, a system colour
+    // included.
+    dialog.Color = Colors::resolve(Label(index)->ForeColor);
+    dialog.CancelError = true;
+    dialog.Flags = CommonDialog::RgbInit | CommonDialog::FullOpen;
+    if (!dialog.ShowColor())
+        return;
+    CardLabel *label = Label(index);
+    if (!label)
+        return;
+    label->ForeColor = dialog.Color;
+    label->setAutoSize(true);
+    updateLabel(index);
+}
+
+void frmProjet::Format_Police()
+{
+    int index = 0;
+    const CardLabel *current = selectedLabel(*this, index);
+    if (!current)
+        return;
+    CommonDialog &dialog = m_host->CMDialog1();
+    dialog.FontName = current->FontName();
+    dialog.FontSize = current->FontSize();
+    dialog.FontBold = current->FontBold();
+    dialog.FontItalic = current->FontItalic();
+    dialog.FontUnderline = current->FontUnderline();
+    dialog.FontStrikethru = current->FontStrikethru();
+    dialog.CancelError = true;
+    // Screen and printer fonts; the dialog offers no underline nor
+    // strike-through, so those come back as they went.
+    dialog.Flags = 3;
+    if (!dialog.ShowFont())
+        return;
+    CardLabel *label = Label(index);
+    if (!label)
+        return;
+    label->setFontName(dialog.FontName);
+    label->setFontSize(dialog.FontSize);
+    label->setFontBold(dialog.FontBold);
+    label->setFontItalic(dialog.FontItalic);
+    label->setFontUnderline(dialog.FontUnderline);
+    label->setFontStrikethru(dialog.FontStrikethru);
+    label->setAutoSize(true);
+    updateLabel(index);
+}
+
+// ---- Selecting -------------------------------------------------------------
+
+void frmProjet::Label_Click(int index)
+{
+    // The object list's handler calls back here for the row chosen below.
+    if (m_selecting)
+        return;
+    const CardLabel *label = Label(index);
+    if (!label || !label->Visible)
+        return;
+    FlagScope selecting(m_selecting);
+    m_host->setTextATag(QString::number(index));
+    m_host->setTextAText(label->Caption());
+    m_host->setCheck2(0, label->FontUnderline());
+    m_host->setCheck2(1, label->FontStrikethru());
+    setBord(labelFrame(*label));
+    selectObjectRow(*m_host, QStringLiteral("Lb") + QString::number(index));
+}
+
+void frmProjet::Logo_Click(int index)
+{
+    if (m_selecting)
+        return;
+    const CardLogo *logo = Logo(index);
+    if (!logo || !logo->Visible)
+        return;
+    FlagScope selecting(m_selecting);
+    setBord(logoFrame(*logo));
+    m_host->setTextATag(QString::number(index));
+    selectObjectRow(*m_host, QStringLiteral("Lg") + QString::number(index));
+}
+
+// ---- Help balloon ----------------------------------------------------------
+
+Balloon &frmProjet::Bulle()
+{
+    if (!m_bulle) {
+        m_bulle = new Balloon(this);
+        m_bulle->Style = 1;
+        m_bulle->Icon = 1;
+    }
+    return *m_bulle;
+}
+
+namespace {
+
+// Shows the help balloon for an item, once until the next move over the
+// card or the window takes it down.
+void showHelp(frmProjet &card, const QString &title, const QRectF &itemTwips)
+{
+    if (card.host()->check1(0) || card.BulleVisible)
+        return;
+    card.BulleVisible = true;
+    Balloon &balloon = card.Bulle();
+    balloon.setTitle(title);
+    balloon.setTipText(helpText());
+    const QRectF px(itemTwips.left() / Tpp, itemTwips.top() / Tpp, itemTwips.width() / Tpp,
+                    itemTwips.height() / Tpp);
+    balloon.Create(card.cardView(), px.toAlignedRect());
+}
+
+// The screen position of a point of the card (twips), where context menus
+// open.
+QPoint globalPoint(const frmProjet &card, double xTwips, double yTwips)
+{
+    const QWidget *view = card.cardView();
+    const QPoint px(int(std::floor(xTwips / Tpp)), int(std::floor(yTwips / Tpp)));
+    return view ? view->mapToGlobal(px) : px;
+}
+
+} // namespace
+
+// ---- Mouse on labels ---------------------------------------------------------
+
+void frmProjet::Label_MouseDown(int index, Qt::MouseButton button, double x, double y)
+{
+    const CardLabel *label = Label(index);
+    if (!label || !label->Visible)
+        return;
+    if (button == Qt::RightButton) {
+        const QPoint at = globalPoint(*this, label->Left + x, label->Top + y);
+        Label_Click(index);
+        m_host->showLabelMenu(at);
+    }
+    ClicX = x;
+    ClicY = y;
+}
+
+void frmProjet::Label_MouseMove(int index, Qt::MouseButtons buttons, double x, double y)
+{
+    CardLabel *label = Label(index);
+    if (!label || !label->Visible)
+        return;
+    showHelp(*this, QStringLiteral("Infos du label"), QRectF(label->Left, label->Top, label->Width(), label->Height()));
+    if (m_host->check1(2) || buttons != Qt::LeftButton)
+        return;
+    // The grabbed point stays under the pointer; nothing keeps the label on
+    // the card.
+    label->Left = float(label->Left + x - ClicX);
+    label->Top = float(label->Top + y - ClicY);
+    updateLabel(index);
+    setBord(labelFrame(*label));
+}
+
+void frmProjet::Label_MouseUp(int, Qt::MouseButton, double, double)
+{
+    // The release that ends a press or a drag is a click (the card view
+    // calls Label_Click); nothing else happens on it.
+}
+
+void frmProjet::Label_DblClick(int index)
+{
+    const CardLabel *label = Label(index);
+    if (label && label->Visible)
+        m_host->Mnu_OutLabel_Click(0);
+}
+
+// ---- Mouse on logos ----------------------------------------------------------
+
+void frmProjet::Logo_MouseDown(int index, Qt::MouseButton button, double x, double y)
+{
+    const CardLogo *logo = Logo(index);
+    if (!logo || !logo->Visible)
+        return;
+    if (button == Qt::RightButton) {
+        const QPoint at = globalPoint(*this, logo->Left + x, logo->Top + y);
+        Logo_Click(index);
+        m_host->showLogoMenu(at);
+    }
+    ClicX = x;
+    ClicY = y;
+}
+
+void frmProjet::Logo_MouseMove(int index, Qt::MouseButtons buttons, double x, double y)
+{
+    CardLogo *logo = Logo(index);
+    if (!logo || !logo->Visible)
+        return;
+    showHelp(*this, QStringLiteral("Infos du logo"), logoFrame(*logo));
+    if (m_host->check1(2) || buttons != Qt::LeftButton)
+        return;
+    logo->Left = float(logo->Left + x - ClicX);
+    logo->Top = float(logo->Top + y - ClicY);
+    updateLogo(index);
+    setBord(logoFrame(*logo));
+}
+
+void frmProjet::Logo_MouseUp(int, Qt::MouseButton, double, double)
+{
+    // As for labels: the card view turns the release into a click.
+}
+
+void frmProjet::Logo_DblClick(int index)
+{
+    const CardLogo *logo = Logo(index);
+    if (logo && logo->Visible)
+        m_host->Mnu_OutLogo_Click(0);
+}
+
+// ---- Mouse on the empty card -------------------------------------------------
+
+void frmProjet::Picture1_MouseDown(Qt::MouseButton button, double x, double y)
+{
+    if (button == Qt::RightButton)
+        m_host->showToolsMenu(globalPoint(*this, x, y));
+}
