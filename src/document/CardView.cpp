@@ -167,7 +167,9 @@ void CardView::itemUp(CardItemRef item, Qt::MouseButton button, const QPointF &p
 void CardView::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = toTwips(event);
-    const bool first = !m_captured && !m_capturedSurface;
+    // A press with no other button held starts a new gesture, even when the
+    // release of the last one never came here (a context menu took it).
+    const bool first = (event->buttons() & ~event->button()) == Qt::NoButton;
     if (first) {
         m_captured = m_card->itemAt(p);
         m_capturedSurface = !m_captured;
@@ -189,7 +191,7 @@ void CardView::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double-click: the item (or the surface) gets a
     // double-click instead of a button down, and its release is no click.
     const QPointF p = toTwips(event);
-    if (!m_captured && !m_capturedSurface) {
+    if ((event->buttons() & ~event->button()) == Qt::NoButton) {
         m_captured = m_card->itemAt(p);
         m_capturedSurface = !m_captured;
     }
@@ -210,6 +212,13 @@ void CardView::mouseDoubleClickEvent(QMouseEvent *event)
 void CardView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = toTwips(event);
+    if (event->buttons() == Qt::NoButton) {
+        // Every button is up: no gesture runs, even if its release went
+        // elsewhere.
+        m_captured.reset();
+        m_capturedSurface = false;
+        m_clickPending = false;
+    }
     if (m_captured) {
         itemMove(*m_captured, event->buttons(), p);
     } else if (m_capturedSurface) {

@@ -7,7 +7,9 @@
 #include "widgets/Balloon.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPaintEvent>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -16,10 +18,22 @@ namespace {
 class MenuHost : public FakeCardHost {
 public:
     QStringList tagsAtMenu;
+    // The label menu is a real pop-up menu that takes the button's release,
+    // as it does when the user lets go of the button over it.
+    bool realMenu = false;
     void showLabelMenu(const QPoint &p) override
     {
         tagsAtMenu << textATagValue;
         FakeCardHost::showLabelMenu(p);
+        if (!realMenu)
+            return;
+        QMenu menu;
+        menu.addAction(QStringLiteral("Editer le contenu"));
+        QTimer::singleShot(0, &menu, [&menu] {
+            QTest::mouseRelease(menu.windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+            menu.close();
+        });
+        menu.exec(p);
     }
     void showLogoMenu(const QPoint &p) override
     {
@@ -63,6 +77,7 @@ private slots:
     void dragALogo();
     void lockStopsDragsNotMenus();
     void contextMenus();
+    void aMenuThatTookTheReleaseEndsTheGesture();
     void doubleClicks();
     void balloonOverItemsGoesOverTheCard();
     void noBalloonWhenDisabled();
@@ -280,6 +295,32 @@ void tst_ItemGestures::contextMenus()
     QVERIFY(m_host->outLogoClicks.empty());
     QVERIFY(m_host->textATagValue.isEmpty());
     QCOMPARE(m_card->Label(2)->Left, 3000.0f);
+}
+
+void tst_ItemGestures::aMenuThatTookTheReleaseEndsTheGesture()
+{
+    m_host->realMenu = true;
+    move(QPoint(25, 14));
+    QTest::mousePress(window(), Qt::RightButton, {}, onCard(QPoint(25, 14)));
+    QCOMPARE(m_host->menusShown.size(), size_t(1));
+
+    // The card never saw the release; the next press on the empty card is
+    // the card's, and a left drag there moves no label.
+    m_host->realMenu = false;
+    click(Qt::RightButton, QPoint(300, 30));
+    QCOMPARE(m_host->menusShown.back().first, QStringLiteral("tools"));
+    press(Qt::LeftButton, QPoint(250, 150));
+    move(QPoint(260, 160));
+    release(Qt::LeftButton, QPoint(260, 160));
+    QCOMPARE(m_card->Label(1)->Left, 300.0f);
+
+    // Same with a plain move after the menu: the pointer is over the card.
+    m_host->realMenu = true;
+    move(QPoint(25, 14));
+    QTest::mousePress(window(), Qt::RightButton, {}, onCard(QPoint(25, 14)));
+    m_host->panels.remove(3);
+    move(QPoint(300, 30));
+    QVERIFY(m_host->panels.contains(3));
 }
 
 void tst_ItemGestures::doubleClicks()
