@@ -47,10 +47,11 @@ long long msSinceProcessStart()
 long long residentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Files of /proc report a size of 0: read them whole, not up to their size.
+    if (!status.open(QIODevice::ReadOnly))
         return -1;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
         if (line.startsWith("VmRSS:")) {
             const QList<QByteArray> parts = line.mid(6).simplified().split(' ');
             bool ok = false;

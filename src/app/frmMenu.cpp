@@ -282,18 +282,24 @@ bool frmMenu::closeActiveCard()
     if (!card)
         return false;
     QMdiSubWindow *window = subWindowOf(card);
-    if (!window || !window->close())
+    if (!window)
         return false;
-    if (m_lastActivated == window)
-        m_lastActivated = nullptr;
-    // Another open window, if any, becomes the active child.
+    // The window active before this one takes over, as on a desktop (the
+    // area on its own would pick the next one in its creation order).
+    QPointer<QMdiSubWindow> next;
     const QList<QMdiSubWindow *> history = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = history.crbegin(); it != history.crend(); ++it) {
-        if (!(*it)->isHidden()) {
-            showCardWindow(*it);
+        if (*it != window && !(*it)->isHidden()) {
+            next = *it;
             break;
         }
     }
+    if (!window->close())
+        return false;
+    if (m_lastActivated == window)
+        m_lastActivated = nullptr;
+    if (next && !next->isHidden())
+        showCardWindow(next);
     return true;
 }
 

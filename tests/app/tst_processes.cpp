@@ -1,0 +1,168 @@
+// The real program as a process: one instance per application folder (a
+// second start says so and ends, a killed first one never blocks the next
+// start), and the start-up report.
+#include "app/SingleInstance.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QString AlreadyRunning = QStringLiteral("Attention cette application est déjà active.");
+
+QString program()
+{
+    return QDir(qEnvironmentVariable("BRIVADUNE_APP_BUILD_DIR")).filePath(QStringLiteral("Brivadune"));
+}
+
+// Starts the program on `appDir`, headless, its messages answered with
+// their default button and written to standard error.
+void start(QProcess &process, const QString &appDir, const QStringList &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("BRIVADUNE_AUTO_ANSWER"), QStringLiteral("1"));
+    env.remove(QStringLiteral("BRIVADUNE_HOME"));
+    process.setProcessEnvironment(env);
+    process.start(program(), QStringList({QStringLiteral("--app-dir"), appDir}) + extra);
+}
+
+// The process id written in the folder's lock, 0 if none.
+qint64 lockOwner(const QString &appDir)
+{
+    QLockFile lock(SingleInstance::lockPathFor(appDir));
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    return lock.getLockInfo(&pid, &host, &app) ? pid : 0;
+}
+
+bool waitForOwner(const QString &appDir, qint64 pid)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+        if (lockOwner(appDir) == pid)
+            return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+} // namespace
+
+class tst_processes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void lockWithinOneProcess();
+    void secondInstanceSaysSoAndEnds();
+    void killedFirstInstanceDoesNotBlock();
+    void startupReport();
+};
+
+void tst_processes::initTestCase()
+{
+    QVERIFY2(QFile::exists(program()),
+             qPrintable(QStringLiteral("build the Brivadune target first: %1 is missing").arg(program())));
+}
+
+void tst_processes::lockWithinOneProcess()
+{
+    TestSupport::TempAppDir one;
+    TestSupport::TempAppDir two;
+    // The same folder however it is written.
+    QCOMPARE(SingleInstance::lockPathFor(one.path() + QStringLiteral("/")), SingleInstance::lockPathFor(one.path()));
+    QCOMPARE(SingleInstance::lockPathFor(one.path() + QStringLiteral("/./")), SingleInstance::lockPathFor(one.path()));
+    QVERIFY(SingleInstance::lockPathFor(one.path()) != SingleInstance::lockPathFor(two.path()));
+    QVERIFY(SingleInstance::lockPathFor(one.path()).startsWith(QDir::tempPath()));
+
+    auto first = std::make_unique<SingleInstance>(one.path());
+    QVERIFY(first->tryAcquire());
+    QVERIFY(first->tryAcquire()); // already held
+    SingleInstance second(one.path());
+    QVERIFY(!second.tryAcquire());
+    QVERIFY(!second.isHeld());
+    SingleInstance elsewhere(two.path());
+    QVERIFY(elsewhere.tryAcquire());
+    first.reset();
+    QVERIFY(second.tryAcquire());
+}
+
+void tst_processes::secondInstanceSaysSoAndEnds()
+{
+    TestSupport::TempAppDir dir;
+    QProcess first;
+    start(first, dir.path());
+    QVERIFY(first.waitForStarted());
+    QVERIFY(waitForOwner(dir.path(), first.processId()));
+
+    QProcess second;
+    start(second, dir.path());
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    const QString said = QString::fromUtf8(second.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("[Message à l'utilisateur] ") + AlreadyRunning), qPrintable(said));
+    // Nothing below the check ran: no settings, no projects folder made by it.
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Brivadune.ini"))));
+
+    // The first one is untouched.
+    QCOMPARE(first.state(), QProcess::Running);
+    QCOMPARE(lockOwner(dir.path()), first.processId());
+    QVERIFY(!QString::fromUtf8(first.readAllStandardError()).contains(AlreadyRunning));
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+}
+
+void tst_processes::killedFirstInstanceDoesNotBlock()
+{
+    TestSupport::TempAppDir dir;
+    QProcess first;
+    start(first, dir.path());
+    QVERIFY(first.waitForStarted());
+    QVERIFY(waitForOwner(dir.path(), first.processId()));
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    // The dead process's lock is still there.
+    QVERIFY(QFile::exists(SingleInstance::lockPathFor(dir.path())));
+
+    QProcess next;
+    start(next, dir.path());
+    QVERIFY(next.waitForStarted());
+    QVERIFY(waitForOwner(dir.path(), next.processId()));
+    QCOMPARE(next.state(), QProcess::Running);
+    QVERIFY(!QString::fromUtf8(next.readAllStandardError()).contains(AlreadyRunning));
+    next.kill();
+    QVERIFY(next.waitForFinished(10000));
+}
+
+void tst_processes::startupReport()
+{
+    TestSupport::TempAppDir dir;
+    QProcess run;
+    start(run, dir.path(), {QStringLiteral("--report-startup")});
+    QVERIFY(run.waitForFinished(60000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.exitCode(), 0);
+    const QString out = QString::fromUtf8(run.readAllStandardOutput()).trimmed();
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^startup_ms=(\\d+) rss_kb=(\\d+)$")).match(out);
+    QVERIFY2(match.hasMatch(), qPrintable(out));
+    QVERIFY(match.captured(1).toLongLong() > 0);
+    QVERIFY(match.captured(2).toLongLong() > 1000);
+    // It quit without the question and without writing the settings.
+    QVERIFY(!QString::fromUtf8(run.readAllStandardError()).contains(QStringLiteral("Quitter Brivadune")));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Brivadune.ini"))));
+    QVERIFY(QDir(dir.filePath(QStringLiteral("Projets"))).exists());
+}
+
+QTEST_MAIN(tst_processes)
+#include "tst_processes.moc"
