@@ -73,8 +73,8 @@ private slots:
     void readingStopsAtTheFirstBadValue_data();
     void readingStopsAtTheFirstBadValue();
     void booleansAcceptNumbersAndWords();
-    void maximisedKeepsTheOldSizes();
-    void minimisedComesBackNormal();
+    void leftInAnotherStateKeepsTheOldSizes_data();
+    void leftInAnotherStateKeepsTheOldSizes();
     void placeOffEveryScreenIsCentredAgain();
     void unwritableFileIsIgnored();
 };
@@ -253,37 +253,16 @@ void tst_settings::booleansAcceptNumbersAndWords()
     QVERIFY(!g.frame->barShown(2));
 }
 
-void tst_settings::maximisedKeepsTheOldSizes()
+void tst_settings::leftInAnotherStateKeepsTheOldSizes_data()
 {
-    TestSupport::TempAppDir dir;
-    QVERIFY(dir.writeFile(QStringLiteral("Brivadune.ini"), settingsFile()));
-    {
-        FrameFixture f(dir.path());
-        QVERIFY(f.frame->MDIForm_Load());
-        f.frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
-        f.frame->showMaximized();
-        QTRY_VERIFY(f.frame->isMaximized());
-        f.frame->Ecrire_Options();
-        QCOMPARE(f.frame->windowMode(), 2);
-    }
-    const ProfileFile file(Settings::filePath(dir.path()));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("Windows")), QStringLiteral("2"));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("Hauteur")), QStringLiteral("9000"));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("Largeur")), QStringLiteral("10500"));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("PositionX")), QStringLiteral("600"));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("PositionY")), QStringLiteral("900"));
-
-    // The next start opens maximised without reading the sizes.
-    FrameFixture next(dir.path());
-    QVERIFY(next.frame->MDIForm_Load());
-    QCOMPARE(next.frame->windowMode(), 2);
-    QVERIFY(next.frame->windowState() & Qt::WindowMaximized);
-    QCOMPARE(next.frame->size(), QSize(FrameLayout::DesignWidthPx, FrameLayout::DesignHeightPx));
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("maximised") << true;
+    QTest::newRow("minimised") << false;
 }
 
-void tst_settings::minimisedComesBackNormal()
+void tst_settings::leftInAnotherStateKeepsTheOldSizes()
 {
+    QFETCH(bool, maximised);
     TestSupport::TempAppDir dir;
     QVERIFY(dir.writeFile(QStringLiteral("Brivadune.ini"), settingsFile()));
     {
@@ -291,20 +270,38 @@ void tst_settings::minimisedComesBackNormal()
         QVERIFY(f.frame->MDIForm_Load());
         f.frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
-        f.frame->showMinimized();
-        QTRY_VERIFY(f.frame->isMinimized());
+        if (maximised) {
+            f.frame->showMaximized();
+            QTRY_VERIFY(f.frame->isMaximized());
+        } else {
+            f.frame->showMinimized();
+            QTRY_VERIFY(f.frame->isMinimized());
+        }
         f.frame->Ecrire_Options();
+        QCOMPARE(f.frame->windowMode(), maximised ? 2 : 1);
     }
+    // The sizes and place of the last run that ended normal stay.
     const ProfileFile file(Settings::filePath(dir.path()));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("Windows")), QStringLiteral("1"));
-    QCOMPARE(file.readString(QStringLiteral("DIVERS"), QStringLiteral("Hauteur")), QStringLiteral("9000"));
+    auto divers = [&file](const char *key) { return file.readString(QStringLiteral("DIVERS"), QString::fromLatin1(key)); };
+    QCOMPARE(divers("Windows"), maximised ? QStringLiteral("2") : QStringLiteral("1"));
+    QCOMPARE(divers("Hauteur"), QStringLiteral("9000"));
+    QCOMPARE(divers("Largeur"), QStringLiteral("10500"));
+    QCOMPARE(divers("PositionX"), QStringLiteral("600"));
+    QCOMPARE(divers("PositionY"), QStringLiteral("900"));
 
     FrameFixture next(dir.path());
     QVERIFY(next.frame->MDIForm_Load());
-    QCOMPARE(next.frame->windowMode(), 1);
-    QVERIFY(!next.frame->isMinimized());
-    QCOMPARE(next.frame->size(), QSize(700, 600));
-    QCOMPARE(next.frame->pos(), QPoint(60, 40));
+    QCOMPARE(next.frame->windowMode(), maximised ? 2 : 1);
+    if (maximised) {
+        // Opens maximised without reading the sizes.
+        QVERIFY(next.frame->windowState() & Qt::WindowMaximized);
+        QCOMPARE(next.frame->size(), QSize(FrameLayout::DesignWidthPx, FrameLayout::DesignHeightPx));
+    } else {
+        // Comes back normal at the stored size and place.
+        QVERIFY(!next.frame->isMinimized());
+        QCOMPARE(next.frame->size(), QSize(700, 600));
+        QCOMPARE(next.frame->pos(), QPoint(60, 40));
+    }
 }
 
 void tst_settings::placeOffEveryScreenIsCentredAgain()
