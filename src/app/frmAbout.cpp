@@ -43,6 +43,9 @@ frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shel
     auto *visit = new QLabel(QStringLiteral("Visitez le site Web"), this);
     m_link = new QLabel(webAddress(), this);
     m_link->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = m_link->font();
+    linkFont.setUnderline(true);
+    m_link->setFont(linkFont);
     m_link->installEventFilter(this);
     applyLinkColor();
 
