@@ -39,6 +39,7 @@ void frmMenu::setObjectIndex(int row)
     // Choosing a row from the card window runs the list's handler, as a
     // user's choice does.
     m_objets->setCurrentIndex(row >= 0 && row < m_objets->count() ? row : -1);
+    emit commandRun(QStringLiteral("Objets_Click"), m_objets->currentIndex());
     Objets_Click();
 }
 

@@ -2,10 +2,13 @@
 // their fixed indexes, and every item reaching its handler with its index.
 #include "AppTestFrame.h"
 
+#include "app/ColorSwatch.h"
 #include "app/frmAbout.h"
 #include "platform/Colors.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QMdiArea>
@@ -45,6 +48,7 @@ private slots:
     void viewItemsChangeTheFrameState();
     void toolbarButtons();
     void toolbarButtonsRunTheirMenuCommand();
+    void panelControlsReachTheirHandlers();
     void statusBarPanels();
     void aboutBox();
     void doubleClickOnTheBackgroundOpensAFile();
@@ -111,29 +115,16 @@ void tst_frame_menus::exactCaptions()
     auto caption = [&f](const char *array, int index) {
         return f.frame->menuAction(QString::fromLatin1(array), index)->text();
     };
-    QCOMPARE(caption("Mnu_Outfich", 0), QStringLiteral("Nouveau projet"));
-    QCOMPARE(caption("Mnu_Outfich", 5), QStringLiteral("Enregistrer sous..."));
-    QCOMPARE(caption("Mnu_Outfich", 7), QStringLiteral("Importation TWAIN"));
-    QCOMPARE(caption("Mnu_Outfich", 10), QStringLiteral("Aperçu avant impression"));
-    QCOMPARE(caption("Mnu_Outfich", 13), QStringLiteral("Quitter"));
-    QCOMPARE(caption("Mnu_OutEdition", 0), QStringLiteral("Annuler la commande"));
-    QCOMPARE(caption("Mnu_OutAff", 4), QStringLiteral("Réduire le menu dans la barre"));
-    QCOMPARE(caption("Mnu_OutAff", 5), QStringLiteral("Agrandir le menu sur l'écran"));
+    // Blanks, accents and apostrophes as written.
     QCOMPARE(caption("Mnu_OutAff", 7), QStringLiteral("Normaliser le menu "));
-    QCOMPARE(caption("Mnu_OutOutils", 4), QStringLiteral("Arrière plan par défaut"));
-    QCOMPARE(caption("Mnu_OutPal", 11), QStringLiteral("Fond en relief (Emboss)"));
+    QCOMPARE(caption("Mnu_OutAff", 5), QStringLiteral("Agrandir le menu sur l'écran"));
+    QCOMPARE(caption("Mnu_Outfich", 10), QStringLiteral("Aperçu avant impression"));
     QCOMPARE(caption("Mnu_OutPal", 12), QStringLiteral("Fond incrusté (Engrave)"));
-    QCOMPARE(caption("Mnu_OutPro", 1), QStringLiteral("Mosaïque horizontale"));
-    QCOMPARE(caption("Mnu_OutPro", 4), QStringLiteral("Afficher une fenêtre"));
-    QCOMPARE(caption("Mnu_OutPro", 10), QStringLiteral("Fermez la fenêtre active"));
     QCOMPARE(caption("Mnu_OutPro", 11), QStringLiteral("Cloturer toutes les fenêtres"));
-    QCOMPARE(caption("Mnu_OutPro", 13), QStringLiteral("Réorganiser les icônes"));
-    QCOMPARE(caption("Mnu_OutInfo", 3), QStringLiteral("Licence d'exploitation"));
     QCOMPARE(caption("Mnu_OutInfo", 8), QStringLiteral("A propos..."));
-    QCOMPARE(caption("Mnu_OutImp", 0), QStringLiteral("Acquérir..."));
     QCOMPARE(caption("Mnu_OutImp", 1), QStringLiteral("Sélectionner la source..."));
-    QCOMPARE(caption("Mnu_OutLabel", 10), QStringLiteral("Envoyer en arrière plan"));
     QCOMPARE(caption("Mnu_OutLogo", 3), QStringLiteral("Effacer le contenu"));
+    QCOMPARE(caption("Mnu_OutLabel", 12), QStringLiteral("Supprimer"));
 
     // File 7 and Window 4 carry their submenus.
     QCOMPARE(f.frame->menuAction(QStringLiteral("Mnu_Outfich"), 7)->menu(), f.frame->menuOf(QStringLiteral("Mnu_OutImp")));
@@ -328,6 +319,61 @@ void tst_frame_menus::toolbarButtonsRunTheirMenuCommand()
     QCOMPARE(f.frame->modalDialogs, QStringList({"frmAbout"}));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Quitter Brivadune"));
     QVERIFY(f.frame->isVisible());
+}
+
+void tst_frame_menus::panelControlsReachTheirHandlers()
+{
+    FrameFixture f;
+    QVERIFY(f.frame->MDIForm_Load());
+    using Calls = std::vector<std::pair<QString, int>>;
+    const std::tuple<int, const char *, const char *, int> boutons[] = {
+        {1, " Ajouter un label", "Insérer un label texte", 1},
+        {2, " Ajouter un logo", "Insérer un logo image", 1},
+        {3, " Choix de la police ", "Choix du type de police", 1},
+        {4, "Couleur de la police", "Choix de la couleur de la police", 1},
+        {5, "Importer une image", "Insérer une image de fond", 3},
+        {6, "Fond par défaut ", "Arrière plan par défaut", 3},
+        {7, "Rétablir le dégradé", "Rétablir le dégradé par défaut", 3},
+        {8, "Annuler le dégradé", "Annuler le dégradé de couleurs", 3},
+    };
+    for (const auto &[index, caption, tip, page] : boutons) {
+        QPushButton *button = f.frame->Bouton(index);
+        QCOMPARE(button->text(), QString::fromUtf8(caption));
+        QCOMPARE(button->toolTip(), QString::fromUtf8(tip));
+        QVERIFY(f.frame->PictA(page)->isAncestorOf(button));
+        f.takeCommands();
+        button->click();
+        QCOMPARE(f.takeCommands(), (Calls{{"Bouton_Click", index}}));
+    }
+    const std::pair<int, const char *> effects[] = {
+        {0, " Réinitialiser   "}, {2, " Luminosité    "}, {3, "   Assombrir    "},
+        {5, "     Gamma      "},  {6, "Niveau de gris"},   {7, "   Inversion     "},
+        {9, "    Adoucir      "}, {11, "Fond en relief   "}, {12, "Fond incrusté  "},
+    };
+    for (const auto &[index, caption] : effects) {
+        QCOMPARE(f.frame->Palette(index)->text(), QString::fromUtf8(caption));
+        f.frame->Palette(index)->click();
+        QCOMPARE(f.takeCommands(), (Calls{{"Palette_Click", index}}));
+    }
+    QVERIFY(!f.frame->Palette(1));
+    for (int index = 0; index <= 6; ++index) {
+        QVERIFY(!f.frame->Pos(index)->toolTip().isEmpty());
+        f.frame->Pos(index)->click();
+        QCOMPARE(f.takeCommands(), (Calls{{"Pos_Click", index}}));
+    }
+    QCOMPARE(f.frame->Pos(5)->toolTip(), QStringLiteral("Milieu de la carte"));
+    QCOMPARE(f.frame->Option(8)->toolTip(), QStringLiteral("Dégradé circulaire"));
+    for (int index = 0; index <= 1; ++index) {
+        f.frame->Check2(index)->click();
+        QCOMPARE(f.takeCommands(), (Calls{{"Check2_Click", index}}));
+    }
+    for (int index : {0, 5, 10}) {
+        QTest::mouseClick(f.frame->Color(index), Qt::LeftButton);
+        QCOMPARE(f.takeCommands(), (Calls{{"Color_Click", index}}));
+        QCOMPARE(f.frame->swatchColor(index), Colors::White);
+    }
+    QCOMPARE(f.frame->Color(10)->toolTip(), QStringLiteral("Troisième couleur"));
+    QCOMPARE(f.frame->Objets()->toolTip(), QStringLiteral("Sélectionner l'objet à déplacer"));
 }
 
 void tst_frame_menus::statusBarPanels()
