@@ -93,16 +93,6 @@ void frmMenu::Mnu_OutImp_Click(int index)
     emit commandRun(QStringLiteral("Mnu_OutImp_Click"), index);
 }
 
-void frmMenu::Mnu_OutLabel_Click(int index)
-{
-    emit commandRun(QStringLiteral("Mnu_OutLabel_Click"), index);
-}
-
-void frmMenu::Mnu_OutLogo_Click(int index)
-{
-    emit commandRun(QStringLiteral("Mnu_OutLogo_Click"), index);
-}
-
 void frmMenu::showAbout()
 {
     frmAbout about(*this, m_services.shell);
