@@ -146,10 +146,6 @@ void frmProjet::Ajouter_UnLogo(bool import)
     const QImage picture = readPicture(path);
     if (picture.isNull())
         return;
-    // The dialog ran a nested event loop: the slot is looked up again.
-    logo = Logo(NumLogo);
-    if (!logo)
-        return;
     logo->setPicture(picture);
     logo->Tag = path;
     updateLogo(NumLogo);
@@ -182,18 +178,16 @@ CardLabel *selectedLabel(frmProjet &card, int &index)
 void frmProjet::Couleur_Police()
 {
     int index = 0;
-    if (!selectedLabel(*this, index))
+    CardLabel *label = selectedLabel(*this, index);
+    if (!label)
         return;
     CommonDialog &dialog = m_host->CMDialog1();
     // The dialog starts from the colour the text shows, a system colour
     // included.
-    dialog.Color = Colors::resolve(Label(index)->ForeColor);
+    dialog.Color = Colors::resolve(label->ForeColor);
     dialog.CancelError = true;
     dialog.Flags = CommonDialog::RgbInit | CommonDialog::FullOpen;
     if (!dialog.ShowColor())
-        return;
-    CardLabel *label = Label(index);
-    if (!label)
         return;
     label->ForeColor = dialog.Color;
     label->setAutoSize(true);
@@ -203,24 +197,21 @@ void frmProjet::Couleur_Police()
 void frmProjet::Format_Police()
 {
     int index = 0;
-    const CardLabel *current = selectedLabel(*this, index);
-    if (!current)
+    CardLabel *label = selectedLabel(*this, index);
+    if (!label)
         return;
     CommonDialog &dialog = m_host->CMDialog1();
-    dialog.FontName = current->FontName();
-    dialog.FontSize = current->FontSize();
-    dialog.FontBold = current->FontBold();
-    dialog.FontItalic = current->FontItalic();
-    dialog.FontUnderline = current->FontUnderline();
-    dialog.FontStrikethru = current->FontStrikethru();
+    dialog.FontName = label->FontName();
+    dialog.FontSize = label->FontSize();
+    dialog.FontBold = label->FontBold();
+    dialog.FontItalic = label->FontItalic();
+    dialog.FontUnderline = label->FontUnderline();
+    dialog.FontStrikethru = label->FontStrikethru();
     dialog.CancelError = true;
     // Screen and printer fonts; the dialog offers no underline nor
     // strike-through, so those come back as they went.
     dialog.Flags = 3;
     if (!dialog.ShowFont())
-        return;
-    CardLabel *label = Label(index);
-    if (!label)
         return;
     label->setFontName(dialog.FontName);
     label->setFontSize(dialog.FontSize);

@@ -250,11 +250,6 @@ void tst_ItemCommands::colourDialog()
     QCOMPARE(label->ForeColor, Colors::rgb(200, 100, 50));
     QVERIFY(label->AutoSize());
     QVERIFY(label->Width() > 15);
-
-    scripted().queueColor(Colors::rgb(1, 2, 3));
-    m_card->Couleur_Police();
-    QCOMPARE(scripted().dialogs.back().snapshot.Color, Colors::rgb(200, 100, 50));
-    QCOMPARE(label->ForeColor, Colors::rgb(1, 2, 3));
 }
 
 void tst_ItemCommands::fontDialog()

@@ -212,6 +212,7 @@ void tst_ItemGestures::dragGoesPastTheCardAndRepaintsLittle()
 void tst_ItemGestures::dragALogo()
 {
     const CardLogo *logo = m_card->Logo(1);
+    m_host->textATextValue = QStringLiteral("Atelier");
     press(Qt::LeftButton, QPoint(110, 70)); // (150, 150) twips into it
     QCOMPARE(m_card->ClicX, 150.0);
     move(QPoint(60, 30));
@@ -222,7 +223,7 @@ void tst_ItemGestures::dragALogo()
     QCOMPARE(m_host->textATagValue, QStringLiteral("1"));
     QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg1 | Logo image n°1"));
     // Selecting the logo leaves the text box's text alone.
-    QVERIFY(m_host->textATextValue.isEmpty() || m_host->textATextValue == m_card->Label(1)->Caption());
+    QCOMPARE(m_host->textATextValue, QStringLiteral("Atelier"));
 }
 
 void tst_ItemGestures::lockStopsDragsNotMenus()
@@ -412,10 +413,8 @@ void tst_ItemGestures::noBalloonWhenDisabled()
     move(QPoint(110, 70));
     QVERIFY(!m_card->BulleVisible);
     QVERIFY(!m_card->Bulle().window());
-    // Dragging works all the same.
     press(Qt::LeftButton, QPoint(25, 14));
     move(QPoint(35, 14));
-    QCOMPARE(m_card->Label(1)->Left, 450.0f);
     release(Qt::LeftButton, QPoint(35, 14));
     QVERIFY(!m_card->Bulle().window());
 }
