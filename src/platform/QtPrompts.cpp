@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -67,8 +68,12 @@ bool runFileDialog(QWidget *parent, CommonDialog &d, bool save)
 {
     QFileDialog dlg(parent, d.DialogTitle);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    if (!d.InitDir.isEmpty())
-        dlg.setDirectory(QDir::cleanPath(QDir::current().absoluteFilePath(d.InitDir)));
+    if (!d.InitDir.isEmpty()) {
+        // The initial folder may name a picture file (the current one):
+        // open its folder then.
+        const QFileInfo init(QDir::current().absoluteFilePath(d.InitDir));
+        dlg.setDirectory(QDir::cleanPath(init.isFile() ? init.absolutePath() : init.absoluteFilePath()));
+    }
     const QStringList filters = d.qtNameFilters();
     if (!filters.isEmpty()) {
         dlg.setNameFilters(filters);
