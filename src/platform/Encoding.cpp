@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace Encoding {
 
 namespace {
@@ -73,7 +75,9 @@ QString decode(const QByteArray &bytes)
     const bool bom = body.startsWith("\xEF\xBB\xBF");
     if (bom)
         body.remove(0, 3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The mark was dropped above; a second one is a character of the text.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(body);
     if (!decoder.hasError())
         return text;
@@ -84,10 +88,20 @@ QByteArray encode(const QString &text, bool *utf8)
 {
     bool fits = false;
     QByteArray bytes = encodeCp1252(text, &fits);
+    // Windows-1252 bytes that also form valid UTF-8 would read back as
+    // UTF-8, another text ("Ã©" as "é"): such a text is written in UTF-8.
+    if (fits) {
+        const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+        fits = ascii || !bytes.isValidUtf8();
+    }
     if (utf8)
         *utf8 = !fits;
     if (fits)
         return bytes;
+    // A text that starts with a byte-order mark keeps it: the reader drops
+    // only the one added here.
+    if (text.startsWith(QChar(0xFEFF)))
+        return "\xEF\xBB\xBF" + text.toUtf8();
     return text.toUtf8();
 }
 

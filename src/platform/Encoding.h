@@ -20,6 +20,8 @@ bool fitsCp1252(const QString &text);
 // dropped), Windows-1252 otherwise.
 QString decode(const QByteArray &bytes);
 // Windows-1252 when it fits, else UTF-8. `utf8` tells which was used.
+// A text whose Windows-1252 bytes would read back as UTF-8 is written in
+// UTF-8, so that decode(encode(text)) is always the text.
 QByteArray encode(const QString &text, bool *utf8 = nullptr);
 
 // Splits at CR LF, LF or a lone CR. A final line ending does not make an

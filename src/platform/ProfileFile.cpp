@@ -236,7 +236,10 @@ bool ProfileFile::save() const
     if (m_path.isEmpty())
         return false;
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk) is seen here: a
+    // buffered QSaveFile loses the error in its final flush and commits a
+    // cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = Encoding::encode(toText());
     if (file.write(bytes) != bytes.size()) {
