@@ -12,11 +12,9 @@
 //   moved_steps        share of the steps that moved the label (the others
 //                      round to the same pixel)
 
-#include "document/CardHost.h"
+#include "QuietCardHost.h"
 #include "document/frmProjet.h"
 #include "imaging/ColorGradient.h"
-#include "platform/CommonDialog.h"
-#include "platform/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -33,45 +31,7 @@ constexpr double CardWidth = 4762.8;
 constexpr double CardHeight = 3061.8;
 constexpr int LabelCount = 100;
 
-// A frame that answers the card window and does nothing else: balloons on,
-// items unlocked.
-class QuietHost : public CardHost {
-public:
-    QString appDir() const override { return QString(); }
-    Prompts &prompts() override { return m_prompts; }
-    CommonDialog &CMDialog1() override { return m_dialog; }
-    void setStatusPanel(int, const QString &) override {}
-    void clearObjects() override { m_rows.clear(); }
-    void addObject(const QString &row) override { m_rows.append(row); }
-    int objectCount() const override { return int(m_rows.size()); }
-    QString objectText(int row) const override { return m_rows.value(row); }
-    int objectIndex() const override { return m_row; }
-    void setObjectIndex(int row) override { m_row = row; }
-    QString textATag() const override { return m_tag; }
-    void setTextATag(const QString &tag) override { m_tag = tag; }
-    QString textAText() const override { return m_text; }
-    void setTextAText(const QString &text) override { m_text = text; }
-    bool check1(int) const override { return false; }
-    void setCheck2(int, bool) override {}
-    OleColor swatchColor(int) const override { return Colors::White; }
-    void setSwatchColor(int, OleColor) override {}
-    void Option_Click(int) override {}
-    void selectOption(int) override {}
-    void showLabelMenu(const QPoint &) override {}
-    void showLogoMenu(const QPoint &) override {}
-    void showToolsMenu(const QPoint &) override {}
-    void Mnu_OutLabel_Click(int) override {}
-    void Mnu_OutLogo_Click(int) override {}
-    void Sauver_unProjet(bool) override {}
-
-private:
-    ScriptedPrompts m_prompts;
-    CommonDialog m_dialog{&m_prompts};
-    QStringList m_rows;
-    int m_row = -1;
-    QString m_tag;
-    QString m_text;
-};
+using QuietHost = QuietCardHost;
 
 // Counts the card view's paint events and the pixels they cover.
 class PaintCounter : public QObject {
