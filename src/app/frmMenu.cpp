@@ -80,9 +80,12 @@ frmMenu::~frmMenu()
     // their way out still exist.
     m_clock->stop();
     m_timer1->stop();
-    disconnect(m_mdi, nullptr, this, nullptr);
-    delete m_mdi;
+    m_toolbar2->removeEventFilter(this);
+    QMdiArea *area = m_mdi;
     m_mdi = nullptr;
+    area->viewport()->removeEventFilter(this);
+    disconnect(area, nullptr, this, nullptr);
+    delete area;
 }
 
 void frmMenu::buildCentralArea()
