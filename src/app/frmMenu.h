@@ -60,6 +60,10 @@ public:
     // Project files named on the command line, for the command layer.
     void setStartupFiles(const QStringList &files) { m_startupFiles = files; }
     const QStringList &startupFiles() const { return m_startupFiles; }
+    // Opens each of them in its own card window, as the open command does
+    // without its dialog; a file that cannot be read opens nothing and is
+    // reported.
+    void openStartupFiles();
 
     // --- Card windows -------------------------------------------------
     QMdiArea *mdiArea() const { return m_mdi; }
@@ -231,6 +235,9 @@ private:
     void setAllWindowsState(Qt::WindowState state);
     void arrangeIcons();
     void showAbout();
+    // Project commands.
+    frmProjet *openCardWindow();
+    void discardCard(frmProjet *card);
 
     Services m_services;
     CommonDialog m_dialog;
@@ -238,6 +245,7 @@ private:
     QStringList m_startupFiles;
     int m_windowMode = 0;
     int m_newCardCount = 0;
+    bool m_saving = false;
 
     QMdiArea *m_mdi = nullptr;
     QPointer<QMdiSubWindow> m_lastActivated;

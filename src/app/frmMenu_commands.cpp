@@ -3,25 +3,54 @@
 // fixed indexes.
 #include "frmMenu.h"
 
+#include "PanelSelection.h"
 #include "frmAbout.h"
 #include "document/frmProjet.h"
+#include "platform/AppPaths.h"
+#include "platform/Clipboard.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
 
 #include <QMdiSubWindow>
 
-void frmMenu::Ouvrir_unProjet() {}
+namespace {
 
-void frmMenu::Sauver_unProjet(bool) {}
+// The label the Edit menu works on: the one whose index the selection box's
+// tag holds. Null without a card, a selection or such a label.
+CardLabel *selectedLabel(frmProjet *card, const QString &tag)
+{
+    const std::optional<int> index = PanelSelection::indexFromTag(tag);
+    return card && index ? card->Label(*index) : nullptr;
+}
+
+// The printer set-up dialog (0x40) returning an information context (0x200).
+constexpr int PrinterSetupFlags = 0x240;
+
+const char *const NoProject = "Aucun projet en cours d'utilisation.";
+
+} // namespace
 
 void frmMenu::Mnu_Outfich_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_Outfich_Click"), index);
+    frmProjet *card = activeCard();
     switch (index) {
     case 0: newCard(); break;
-    case 1: break;
+    case 1: Ouvrir_unProjet(); break;
     case 2: closeActiveCard(); break;
-    case 4: break;
-    case 5: break;
-    case 9: break;
+    case 4:
+        if (card)
+            Sauver_unProjet(card->Tag().isEmpty());
+        break;
+    case 5:
+        if (card)
+            Sauver_unProjet(true);
+        break;
+    case 9:
+        CMDialog1().Flags = PrinterSetupFlags;
+        CMDialog1().ShowPrinter();
+        break;
+    // 10 and 11 flatten the card for the preview and the print window.
     case 10: break;
     case 11: break;
     case 13: close(); break;
@@ -32,6 +61,51 @@ void frmMenu::Mnu_Outfich_Click(int index)
 void frmMenu::Mnu_OutEdition_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutEdition_Click"), index);
+    switch (index) {
+    case 7: Mnu_OutLabel_Click(0); return;
+    case 9: Mnu_OutLabel_Click(2); return;
+    case 10: Mnu_OutLabel_Click(3); return;
+    default: break;
+    }
+
+    frmProjet *card = activeCard();
+    CardLabel *label = selectedLabel(card, textATag());
+    if (!label)
+        return;
+    Clipboard *clipboard = m_services.clipboard;
+    // Each text change keeps the text it replaced for "Annuler".
+    switch (index) {
+    case 0:
+        if (label->Tag.isEmpty())
+            return;
+        label->setCaption(label->Tag);
+        label->Tag.clear();
+        break;
+    case 2:
+        if (clipboard)
+            clipboard->setText(label->Caption());
+        label->Tag = label->Caption();
+        label->setCaption(QStringLiteral("-------"));
+        break;
+    case 3:
+        if (clipboard)
+            clipboard->setText(label->Caption());
+        label->Tag = label->Caption();
+        return;
+    case 4:
+        label->Tag = label->Caption();
+        label->setAutoSize(true);
+        label->setCaption(clipboard ? clipboard->text() : QString());
+        break;
+    case 5:
+        label->Tag = label->Caption();
+        label->setCaption(QStringLiteral("ZONE DE TEXTE"));
+        break;
+    default:
+        return;
+    }
+    card->updateLabel(label->index);
+    card->Label_Click(label->index);
 }
 
 void frmMenu::Mnu_OutAff_Click(int index)
@@ -45,8 +119,10 @@ void frmMenu::Mnu_OutAff_Click(int index)
     case 5: showMaximized(); break;
     case 7: showNormal(); break;
     case 9:
-        if (frmProjet *card = activeCard())
+        if (frmProjet *card = activeCard()) {
+            card->updateCard();
             card->update();
+        }
         break;
     default: break;
     }
@@ -55,11 +131,45 @@ void frmMenu::Mnu_OutAff_Click(int index)
 void frmMenu::Mnu_OutOutils_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutOutils_Click"), index);
+    frmProjet *card = activeCard();
+    if (index == 10) {
+        if (m_services.clipboard)
+            m_services.clipboard->clear();
+        prompts().msgBox(QStringLiteral("Le presse-papier est maintenant nettoyé."), Msg::Information);
+    }
+    // Every command, emptying the clipboard included, ends by redrawing the
+    // active card: without one the user is told.
+    if (!card) {
+        prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
+        return;
+    }
+    switch (index) {
+    case 0:
+        card->Ajouter_UnLabel();
+        card->Mise_aJour();
+        break;
+    case 1:
+        card->Ajouter_UnLogo();
+        card->Mise_aJour();
+        break;
+    case 3: card->Ajouter_UnFond(); break;
+    case 4: card->Fond_parDefaut(); break;
+    // 6 to 8 export, open or copy the flattened card.
+    default: break;
+    }
+    card->Reinitialiser();
 }
 
 void frmMenu::Mnu_OutPal_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutPal_Click"), index);
+    // The other indexes are the picture effects.
+    if (index != 0)
+        return;
+    if (frmProjet *card = activeCard())
+        card->Reinitialiser();
+    else
+        prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
 }
 
 void frmMenu::Mnu_OutPro_Click(int index)
@@ -82,7 +192,16 @@ void frmMenu::Mnu_OutPro_Click(int index)
 void frmMenu::Mnu_OutInfo_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutInfo_Click"), index);
+    // The shell's answer is not looked at: a missing document says nothing.
+    const auto open = [this](const QString &target) {
+        if (m_services.shell)
+            m_services.shell->open(target);
+    };
     switch (index) {
+    case 0: open(AppPaths::join(appDir(), QStringLiteral("\\Aide.chm"))); break;
+    case 2: open(AppPaths::join(appDir(), QStringLiteral("\\historique.rtf"))); break;
+    case 3: open(AppPaths::join(appDir(), QStringLiteral("\\licence.rtf"))); break;
+    case 6: open(frmAbout::webAddress()); break;
     case 8: showAbout(); break;
     default: break;
     }

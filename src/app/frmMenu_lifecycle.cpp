@@ -7,6 +7,7 @@
 #include "SingleInstance.h"
 #include "TabStrip.h"
 #include "document/frmProjet.h"
+#include "imaging/ColorGradient.h"
 #include "platform/AppPaths.h"
 #include "platform/Prompts.h"
 #include "platform/Units.h"
@@ -46,11 +47,21 @@ bool frmMenu::MDIForm_Load()
         return false;
     }
     centreOnScreen();
+    // The shared gradient painter reports through the frame's prompts for
+    // as long as the frame lives.
+    Prompts *messages = &prompts();
+    ColorGradient::shared().setPrompts(messages);
+    connect(this, &QObject::destroyed, [messages] {
+        if (ColorGradient::shared().prompts() == messages)
+            ColorGradient::shared().setPrompts(nullptr);
+    });
     // From here on a failing step does not stop the start.
     createProjectsFolder();
     Niveau()->setCurrentIndex(1);
     Lire_Options();
     Tab1_Click();
+    // Project files named on the command line open once the frame is up.
+    QTimer::singleShot(0, this, &frmMenu::openStartupFiles);
     return true;
 }
 

@@ -1,0 +1,185 @@
+// Opening and saving project files: the frame's open and save commands and
+// the project files named on the command line.
+#include "frmMenu.h"
+
+#include "document/frmProjet.h"
+#include "platform/AppPaths.h"
+#include "platform/Prompts.h"
+
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int ProjectDialogFlags = CommonDialog::ReadOnly | CommonDialog::OverwritePrompt;
+
+// The settings the open and the save dialog share.
+void prepareProjectDialog(CommonDialog &dialog, const QString &appDir, const QString &title)
+{
+    dialog.InitDir = AppPaths::join(appDir, QStringLiteral("\\Projets"));
+    dialog.CancelError = true;
+    dialog.Flags = ProjectDialogFlags;
+    dialog.DialogTitle = title;
+    dialog.Filter = QStringLiteral("Fichier projet (*.prj)|*.prj|");
+    dialog.FilterIndex = 1;
+}
+
+// The project name shown as a card's caption: the file title less its last
+// four characters (the extension when it is ".prj"). A title too short for
+// that names no project.
+bool projectName(const QString &fileTitle, QString &name)
+{
+    if (fileTitle.size() < 4)
+        return false;
+    name = fileTitle.chopped(4);
+    return true;
+}
+
+void showInUse(Prompts &prompts, const QString &fileTitle)
+{
+    prompts.msgBox(QStringLiteral("Le fichier \"") + fileTitle + QStringLiteral("\" est déjà en cours d'utilisation."),
+                   Msg::Exclamation);
+}
+
+void showCannotOpen(Prompts &prompts, const QString &path)
+{
+    prompts.msgBox(QStringLiteral("Le fichier \"") + path + QStringLiteral("\" ne peut pas être ouvert."),
+                   Msg::Exclamation);
+}
+
+void showCannotSave(Prompts &prompts, const QString &path)
+{
+    prompts.msgBox(QStringLiteral("Le projet n'a pas pu être enregistré.\r\n"
+                                  "Vérifiez que le dossier existe et que vous pouvez y écrire : ")
+                       + path,
+                   Msg::Exclamation);
+}
+
+// Whether a second project window could be confused with this one.
+bool nameInUse(const frmMenu &frame, const QString &name)
+{
+    for (const frmProjet *card : frame.cards()) {
+        if (card->Caption() == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+frmProjet *frmMenu::openCardWindow()
+{
+    // The card's size and items come from the project file.
+    auto *card = new frmProjet(this);
+    addCard(card);
+    return card;
+}
+
+void frmMenu::Ouvrir_unProjet()
+{
+    CommonDialog &dialog = CMDialog1();
+    dialog.FileName.clear();
+    prepareProjectDialog(dialog, appDir(), QStringLiteral("Ouvrir un fichier projet..."));
+    if (!dialog.ShowOpen())
+        return;
+    const QString path = dialog.FileName;
+    const QString title = dialog.FileTitle;
+    QString name;
+    if (!projectName(title, name))
+        return;
+    if (nameInUse(*this, name)) {
+        showInUse(prompts(), title);
+        return;
+    }
+    frmProjet *card = openCardWindow();
+    // A file that could not be read leaves the new window open, untitled.
+    if (!card->Projet_Ouvrir(path))
+        return;
+    card->setCaption(name);
+    card->setTag(path);
+}
+
+void frmMenu::Sauver_unProjet(bool withDialog)
+{
+    QPointer<frmProjet> card = activeCard();
+    // A save asked for while another is waiting for its dialog or message
+    // (an autosave tick during a modal loop) has nothing to add.
+    if (!card || m_saving)
+        return;
+    QScopedValueRollback<bool> saving(m_saving, true);
+
+    // A card never saved has no path to write to without asking for one.
+    if (card->Tag().isEmpty())
+        withDialog = true;
+
+    CommonDialog &dialog = CMDialog1();
+    dialog.FileName = card->Tag().isEmpty() ? card->Caption() : card->Tag();
+    prepareProjectDialog(dialog, appDir(), QStringLiteral("Enregistrez le fichier sous..."));
+    if (withDialog && !dialog.ShowSave())
+        return;
+    const QString path = dialog.FileName;
+    const QString title = dialog.FileTitle;
+    // The card may have closed while the dialog was up.
+    if (!card || !cards().contains(card.data()))
+        return;
+    // On failure the old file is untouched and the card keeps its name and
+    // path: the user is told, so the work is not believed saved.
+    if (!card->Projet_Sauver(path)) {
+        showCannotSave(prompts(), path);
+        return;
+    }
+    if (withDialog) {
+        QString name;
+        if (!projectName(title, name))
+            return;
+        card->setCaption(name);
+    }
+    card->setTag(path);
+}
+
+void frmMenu::openStartupFiles()
+{
+    for (const QString &argument : std::as_const(m_startupFiles)) {
+        const QFileInfo file(argument);
+        QString name;
+        if (!file.isFile() || !file.isReadable() || !projectName(file.fileName(), name)) {
+            showCannotOpen(prompts(), argument);
+            continue;
+        }
+        if (nameInUse(*this, name)) {
+            showInUse(prompts(), file.fileName());
+            continue;
+        }
+        // The tag keeps the full path: the current folder may change later.
+        const QString path = file.absoluteFilePath();
+        frmProjet *card = openCardWindow();
+        if (!card->Projet_Ouvrir(path)) {
+            discardCard(card);
+            showCannotOpen(prompts(), argument);
+            continue;
+        }
+        card->setCaption(name);
+        card->setTag(path);
+    }
+}
+
+void frmMenu::discardCard(frmProjet *card)
+{
+    // Goes without the closing question: there is nothing of the user's in
+    // it.
+    QMdiSubWindow *window = subWindowOf(card);
+    if (!window)
+        return;
+    delete window;
+    if (frmProjet *next = activeCard()) {
+        showCardWindow(subWindowOf(next));
+        return;
+    }
+    clearObjects();
+    setTextATag(QString());
+    setTextAText(QString());
+    for (int swatch : {0, 5, 10})
+        setSwatchColor(swatch, Colors::White);
+}
