@@ -58,7 +58,6 @@ private slots:
     void readsTheExample();
     void writesOnlyWhatEachKindNeeds();
     void writesAbsentValuesEmptyAndTextOnOneLine();
-    void readsLenientForms();
     void readsUtf8();
     void countsAre32BitAndCappedBySections_data();
     void countsAre32BitAndCappedBySections();
@@ -149,36 +148,6 @@ void tst_ProjectFile::writesAbsentValuesEmptyAndTextOnOneLine()
     d.labels[0].caption = QStringLiteral("Ωmega é");
     const QByteArray bytes = bytesOf(ProjectFile::write(d));
     QVERIFY(bytes.contains("Caption=\xCE\xA9mega \xC3\xA9\r\n"));
-}
-
-void tst_ProjectFile::readsLenientForms()
-{
-    const ProjectData d = ProjectFile::read(ProfileFile(fixture(QStringLiteral("lenient.prj"))));
-    QCOMPARE(d.width, 4762.8);
-    QCOMPARE(d.height, 3061.8);
-    QCOMPARE(d.labels.size(), std::size_t(2));
-    const ProjectLabel &a = d.labels[0];
-    QCOMPARE(a.caption, QStringLiteral("Marée basse"));
-    QCOMPARE(a.fontName, QStringLiteral("Verdana"));
-    QCOMPARE(a.bold, true);
-    QCOMPARE(a.italic, false);
-    QCOMPARE(a.fontSize, 10.5f);
-    QCOMPARE(a.strikethru, false);
-    QCOMPARE(a.underline, true);
-    QCOMPARE(a.foreColor, 255);
-    QCOMPARE(a.top, 120.5f);
-    const ProjectLabel &b = d.labels[1];
-    QCOMPARE(b.fontName, QString());
-    QCOMPARE(b.bold, true);
-    QCOMPARE(b.fontSize, std::nullopt);
-    QCOMPARE(b.italic, std::nullopt);
-    QCOMPARE(b.foreColor, std::nullopt);
-    QCOMPARE(d.logos.size(), std::size_t(1));
-    QVERIFY(d.logos[0].stretch);
-    QCOMPARE(d.logos[0].width, 300.25f);
-    QCOMPARE(d.background.kind, 1);
-    QCOMPARE(d.background.color2, 65280);
-    QCOMPARE(d.background.option, 5);
 }
 
 void tst_ProjectFile::readsUtf8()
