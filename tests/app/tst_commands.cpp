@@ -4,6 +4,7 @@
 #include "AppTestFrame.h"
 
 #include "document/frmProjet.h"
+#include "imaging/ColorGradient.h"
 #include "platform/Clipboard.h"
 
 #include <QDir>
@@ -125,6 +126,7 @@ private slots:
     void editUndoTexts();
     void toolsMessagesAndRedraw();
     void helpAndPrinterSetup();
+    void gradientMessagesWhileTheFrameLives();
 };
 
 void tst_commands::openProject()
@@ -414,6 +416,17 @@ void tst_commands::helpAndPrinterSetup()
     f.frame->Mnu_Outfich_Click(9);
     QCOMPARE(f.prompts.dialogs.back().kind, Prompts::DialogKind::Printer);
     QCOMPARE(f.prompts.dialogs.back().snapshot.Flags, 576);
+}
+
+void tst_commands::gradientMessagesWhileTheFrameLives()
+{
+    Fixture f;
+    QVERIFY(f.started);
+    Surface surface(300, 300);
+    ColorGradient::shared().PaintObject(surface, 9);
+    QCOMPARE(f.texts(), QStringList{QStringLiteral("Nope")});
+    f.frame.reset();
+    QCOMPARE(ColorGradient::shared().prompts(), nullptr);
 }
 
 QTEST_MAIN(tst_commands)
