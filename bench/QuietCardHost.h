@@ -35,7 +35,7 @@ public:
     void showToolsMenu(const QPoint &) override {}
     void Mnu_OutLabel_Click(int) override {}
     void Mnu_OutLogo_Click(int) override {}
-    void Sauver_unProjet(bool) override {}
+    bool Sauver_unProjet(bool) override { return true; }
 
 private:
     ScriptedPrompts m_prompts;

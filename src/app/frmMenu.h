@@ -113,7 +113,7 @@ public:
     void Toolbar1_ButtonClick(int index);
 
     void Ouvrir_unProjet();
-    void Sauver_unProjet(bool withDialog) override;
+    bool Sauver_unProjet(bool withDialog) override;
 
     // --- Bars -----------------------------------------------------------
     QToolBar *Toolbar1() const { return m_toolbar1; }

@@ -101,13 +101,13 @@ void frmMenu::Ouvrir_unProjet()
     card->setTag(path);
 }
 
-void frmMenu::Sauver_unProjet(bool withDialog)
+bool frmMenu::Sauver_unProjet(bool withDialog)
 {
     QPointer<frmProjet> card = activeCard();
     // A save asked for while another is waiting for its dialog or message
     // (an autosave tick during a modal loop) has nothing to add.
     if (!card || m_saving)
-        return;
+        return false;
     QScopedValueRollback<bool> saving(m_saving, true);
 
     // A card never saved has no path to write to without asking for one.
@@ -118,25 +118,26 @@ void frmMenu::Sauver_unProjet(bool withDialog)
     dialog.FileName = card->Tag().isEmpty() ? card->Caption() : card->Tag();
     prepareProjectDialog(dialog, appDir(), QStringLiteral("Enregistrez le fichier sous..."));
     if (withDialog && !dialog.ShowSave())
-        return;
+        return false;
     const QString path = dialog.FileName;
     const QString title = dialog.FileTitle;
     // The card may have closed while the dialog was up.
     if (!card || !cards().contains(card.data()))
-        return;
+        return false;
     // On failure the old file is untouched and the card keeps its name and
     // path: the user is told, so the work is not believed saved.
     if (!card->Projet_Sauver(path)) {
         showCannotSave(prompts(), path);
-        return;
+        return false;
     }
     if (withDialog) {
         QString name;
         if (!projectName(title, name))
-            return;
+            return true; // written; the odd name keeps the old caption and path
         card->setCaption(name);
     }
     card->setTag(path);
+    return true;
 }
 
 void frmMenu::openStartupFiles()

@@ -60,6 +60,8 @@ public:
     virtual void Mnu_OutLabel_Click(int index) = 0;
     virtual void Mnu_OutLogo_Click(int index) = 0;
 
-    // Saves the active card (asking for a name when `withDialog`).
-    virtual void Sauver_unProjet(bool withDialog) = 0;
+    // Saves the active card (asking for a name when `withDialog`). True
+    // when the card was written; false when the dialog was cancelled or
+    // the file could not be written.
+    virtual bool Sauver_unProjet(bool withDialog) = 0;
 };

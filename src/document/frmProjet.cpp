@@ -560,11 +560,10 @@ void frmProjet::closeEvent(QCloseEvent *event)
     bool close = answer == Msg::No;
     if (answer == Msg::Yes) {
         const bool neverSaved = Tag().isEmpty();
-        m_host->Sauver_unProjet(neverSaved);
-        // A project never saved gets its path from the save; without one
-        // (the name dialog was cancelled) nothing was written, and closing
-        // would lose the card.
-        close = !Tag().isEmpty();
+        // Close only once the card is on disk: a cancelled name dialog or a
+        // failed write keeps the window, so the work is not lost.
+        const bool saved = m_host->Sauver_unProjet(neverSaved);
+        close = saved && !Tag().isEmpty();
     }
     if (!close) {
         activate();

@@ -38,7 +38,11 @@ public:
     QStringList modalDialogs;
     std::function<int(QDialog &)> onModal;
 
-    void Sauver_unProjet(bool withDialog) override { saves.push_back(withDialog); }
+    bool Sauver_unProjet(bool withDialog) override
+    {
+        saves.push_back(withDialog);
+        return true;
+    }
 
 protected:
     int runModal(QDialog &dialog) override

@@ -21,6 +21,7 @@ private slots:
     void closingQuestionAnswers_data();
     void closingQuestionAnswers();
     void closingAfterACancelledSaveKeepsTheCard();
+    void closingAfterAFailedSaveKeepsTheCard();
     void closedWindowIsNotAskedTwice();
 };
 
@@ -266,6 +267,22 @@ void tst_CardLifecycle::closingAfterACancelledSaveKeepsTheCard()
     QVERIFY(card.close());
     QCOMPARE(host.saves, (std::vector<bool>{true, true}));
     QVERIFY(host.objects.isEmpty());
+}
+
+void tst_CardLifecycle::closingAfterAFailedSaveKeepsTheCard()
+{
+    // A project saved before whose file can no longer be written: the
+    // window must stay, or the changes are lost.
+    FakeCardHost host;
+    frmProjet card(&host);
+    card.setTag(QStringLiteral("/p/Carte.prj"));
+    card.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&card));
+    host.saveSucceeds = false;
+    host.scripted.queueMessage(Msg::Yes);
+    QVERIFY(!card.close());
+    QCOMPARE(host.saves, std::vector<bool>{false});
+    QVERIFY(card.isVisible());
 }
 
 void tst_CardLifecycle::closedWindowIsNotAskedTwice()

@@ -45,9 +45,10 @@ void FakeCardHost::setSwatchColor(int index, OleColor color)
     swatchWrites.emplace_back(index, color);
 }
 
-void FakeCardHost::Sauver_unProjet(bool withDialog)
+bool FakeCardHost::Sauver_unProjet(bool withDialog)
 {
     saves.push_back(withDialog);
     if (onSave)
         onSave(withDialog);
+    return saveSucceeds;
 }

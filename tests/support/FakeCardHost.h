@@ -59,6 +59,8 @@ public:
     // the frame's save does (set the card's tag...).
     std::vector<bool> saves;
     std::function<void(bool withDialog)> onSave;
+    // What Sauver_unProjet answers (false: the file could not be written).
+    bool saveSucceeds = true;
 
     QString appDir() const override { return applicationDir; }
     Prompts &prompts() override { return scripted; }
@@ -92,5 +94,5 @@ public:
     void Mnu_OutLabel_Click(int index) override { outLabelClicks.push_back(index); }
     void Mnu_OutLogo_Click(int index) override { outLogoClicks.push_back(index); }
 
-    void Sauver_unProjet(bool withDialog) override;
+    bool Sauver_unProjet(bool withDialog) override;
 };
