@@ -2,10 +2,13 @@
 
 #include "CommonDialog.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -151,6 +154,15 @@ int QtPrompts::doMessage(const QString &text, int style, const QString &title)
         button->setText(buttonText(answer));
     }
     box.setDefaultButton(standardButton(Msg::defaultAnswer(style)));
+    // A message box wraps at about half the screen; the application's
+    // messages break their own lines, so give the text the width of its
+    // longest line (within reason) rather than cut a line in two.
+    const QString shown = displayText(text);
+    int longest = 0;
+    const QFontMetrics metrics(box.font());
+    for (const QString &line : shown.split(QLatin1Char('\n')))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(std::min(longest + 8, 900)));
     // Escape and the close box answer Cancel when there is one, else the
     // only button of an OK box.
     if (answers.contains(Msg::Cancel))
