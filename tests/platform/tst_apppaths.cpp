@@ -3,66 +3,46 @@
 #include <QDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestAppPaths : public QObject {
     Q_OBJECT
 
 private slots:
-    void joining_data();
     void joining();
     void resolution();
 };
 
-void TestAppPaths::joining_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("file") << "/opt/app" << "\\formats.ini" << "/opt/app/formats.ini";
-    QTest::newRow("folder slash") << "/opt/app/" << "\\Projets" << "/opt/app/Projets";
-    QTest::newRow("trailing backslash") << "/opt/app" << "\\Images\\Images de fond\\" << "/opt/app/Images/Images de fond/";
-    QTest::newRow("no leading separator") << "/opt/app" << "Aide.chm" << "/opt/app/Aide.chm";
-    QTest::newRow("doubled") << "/opt/app//" << "\\\\Tempo.bmp" << "/opt/app/Tempo.bmp";
-    QTest::newRow("relative resources") << "/opt/app" << ".\\resources\\over.wav" << "/opt/app/./resources/over.wav";
-    QTest::newRow("root folder") << "/" << "\\Projets" << "/Projets";
-    QTest::newRow("empty name") << "/opt/app" << "" << "/opt/app";
-}
-
 void TestAppPaths::joining()
 {
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    QFETCH(QString, expected);
-    QCOMPARE(AppPaths::join(folder, name), expected);
+    QCOMPARE(AppPaths::join(u"/opt/app"_s, u"\\formats.ini"_s), u"/opt/app/formats.ini"_s);
+    QCOMPARE(AppPaths::join(u"/opt/app/"_s, u"\\Images\\Images de fond\\"_s), u"/opt/app/Images/Images de fond/"_s);
+    QCOMPARE(AppPaths::join(u"/opt/app//"_s, u"\\\\Tempo.bmp"_s), u"/opt/app/Tempo.bmp"_s);
+    QCOMPARE(AppPaths::join(u"/"_s, u"\\Projets"_s), u"/Projets"_s);
+    QCOMPARE(AppPaths::join(u"/opt/app"_s, QString()), u"/opt/app"_s);
 }
 
 void TestAppPaths::resolution()
 {
-    qunsetenv("BRIVADUNE_HOME");
+    // The command line comes first, then BRIVADUNE_HOME, then the
+    // executable's folder; the option is taken out of the arguments.
+    qputenv("BRIVADUNE_HOME", "/home/u/cartes");
     QStringList args{"Brivadune", "--app-dir", "/tmp/x/../cartes", "a.prj"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QStringLiteral("/tmp/cartes"));
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/tmp/cartes"_s);
     QCOMPARE(args, (QStringList{"Brivadune", "a.prj"}));
-
-    args = QStringList{"Brivadune", "--app-dir=/srv/b/", "b.prj"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QStringLiteral("/srv/b"));
-    QCOMPARE(args, (QStringList{"Brivadune", "b.prj"}));
+    args = QStringList{"Brivadune", "--app-dir=/srv/b/"};
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/srv/b"_s);
+    QCOMPARE(args, QStringList{"Brivadune"});
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/home/u/cartes"_s);
 
     // A dangling option is removed and names no folder.
-    args = QStringList{"Brivadune", "--app-dir"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QStringLiteral("/usr/bin"));
-    QCOMPARE(args, QStringList{"Brivadune"});
-
-    // The environment comes after the command line, before the executable's folder.
-    qputenv("BRIVADUNE_HOME", "/home/u/cartes");
-    args = QStringList{"Brivadune"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QStringLiteral("/home/u/cartes"));
-    args = QStringList{"Brivadune", "--app-dir", "/a"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QStringLiteral("/a"));
     qunsetenv("BRIVADUNE_HOME");
-
+    args = QStringList{"Brivadune", "--app-dir"};
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/usr/bin"_s);
+    QCOMPARE(args, QStringList{"Brivadune"});
     // A relative folder becomes absolute.
     args = QStringList{"Brivadune", "--app-dir=rel"};
-    QCOMPARE(AppPaths::resolveAppDir(args, "/usr/bin"), QDir::cleanPath(QDir::currentPath() + "/rel"));
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), QDir::cleanPath(QDir::currentPath() + u"/rel"_s));
 }
 
 QTEST_MAIN(TestAppPaths)
