@@ -1,10 +1,11 @@
 #pragma once
 
 // A main frame for the application's tests: its own temporary application
-// folder, scripted prompts, a shell that records what it opens, a counted
-// beep, and modal dialogs that do not block.
+// folder, scripted prompts, a shell and a clipboard that keep what they get,
+// a counted beep, and modal dialogs that are recorded instead of shown.
 
 #include "app/frmMenu.h"
+#include "platform/Clipboard.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
@@ -13,6 +14,7 @@
 #include <QDialog>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -28,21 +30,23 @@ public:
     }
 };
 
+class MemoryClipboard : public Clipboard {
+public:
+    QString textValue;
+    int clears = 0;
+    void setText(const QString &text) override { textValue = text; }
+    QString text() const override { return textValue; }
+    void setImage(const QImage &) override {}
+    QImage image() const override { return {}; }
+    void clear() override { ++clears, textValue.clear(); }
+};
+
 class TestFrame : public frmMenu {
 public:
     using frmMenu::frmMenu;
-
-    // Saves asked for (with or without the name dialog).
-    std::vector<bool> saves;
-    // Class names of the modal dialogs shown, and a hook to look at one.
+    // Class names of the modal dialogs asked for, and a hook to look at one.
     QStringList modalDialogs;
     std::function<int(QDialog &)> onModal;
-
-    bool Sauver_unProjet(bool withDialog) override
-    {
-        saves.push_back(withDialog);
-        return true;
-    }
 
 protected:
     int runModal(QDialog &dialog) override
@@ -52,32 +56,48 @@ protected:
     }
 };
 
+using Calls = std::vector<std::pair<QString, int>>;
+
 // Owns everything a frame needs; the frame is destroyed first.
 struct FrameFixture {
     explicit FrameFixture(const QString &appDir = {})
     {
-        Services services;
-        services.appDir = appDir.isEmpty() ? dir.path() : appDir;
-        services.prompts = &prompts;
-        services.shell = &shell;
-        services.beep = [this] { ++beeps; };
+        Services services{appDir.isEmpty() ? dir.path() : appDir, &prompts, &shell, &clipboard, [this] { ++beeps; }};
         frame = std::make_unique<TestFrame>(services);
         commands = std::make_unique<QSignalSpy>(frame.get(), &frmMenu::commandRun);
     }
 
-    // The (handler, index) pairs run since the last call.
-    std::vector<std::pair<QString, int>> takeCommands()
+    // The start-up, then the frame on screen.
+    [[nodiscard]] bool start()
     {
-        std::vector<std::pair<QString, int>> list;
+        if (!frame->MDIForm_Load())
+            return false;
+        frame->show();
+        return QTest::qWaitForWindowExposed(frame.get());
+    }
+
+    // The (handler, index) pairs run since the last call.
+    Calls takeCommands()
+    {
+        Calls list;
         for (const QList<QVariant> &call : std::as_const(*commands))
             list.emplace_back(call.at(0).toString(), call.at(1).toInt());
         commands->clear();
         return list;
     }
 
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const auto &call : prompts.messages)
+            list << call.text;
+        return list;
+    }
+
     TestSupport::TempAppDir dir;
     ScriptedPrompts prompts;
     RecordingShell shell;
+    MemoryClipboard clipboard;
     int beeps = 0;
     std::unique_ptr<TestFrame> frame;
     std::unique_ptr<QSignalSpy> commands;
