@@ -10,8 +10,8 @@
 namespace ItemSelection {
 
 // Does what the frame's object list does when a row is chosen: selects the
-// item the row names (the number after "Lb" or "Lg"). Counts the runs in
-// `runs` when given.
+// item the row names ("Lb3 | ..." or "Lg2 | ..."). Counts the runs in `runs`
+// when given.
 inline void routeRows(FakeCardHost &host, frmProjet &card, int *runs = nullptr)
 {
     host.onRowSelected = [&host, &card, runs](int row) {
@@ -19,10 +19,7 @@ inline void routeRows(FakeCardHost &host, frmProjet &card, int *runs = nullptr)
             ++*runs;
         const QString text = host.objects.value(row);
         const int n = text.mid(2, text.indexOf(QStringLiteral(" | ")) - 2).toInt();
-        if (text.startsWith(QStringLiteral("Lb")))
-            card.Label_Click(n);
-        else
-            card.Logo_Click(n);
+        text.startsWith(QStringLiteral("Lb")) ? card.Label_Click(n) : card.Logo_Click(n);
     };
 }
 

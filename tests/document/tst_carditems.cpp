@@ -1,11 +1,11 @@
-// Labels and logos of a card: auto-size, fonts, pictures, creation by index,
-// stacking and hit-testing.
+// Labels and logos of a card: auto-size, stacking, the commands that add
+// labels and logo slots, import a logo, run the font and colour dialogs, and
+// selecting an item (text box, mirrors, selection frame, object-list row).
 #include "FakeCardHost.h"
-#include "document/CardLabel.h"
-#include "document/CardLogo.h"
+#include "ItemSelection.h"
+#include "TestSupport.h"
 #include "document/frmProjet.h"
 
-#include <QFontDatabase>
 #include <QtTest>
 
 #include <cmath>
@@ -14,316 +14,321 @@ class tst_CardItems : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void labelSizesItselfToItsText();
-    void labelMeasuresAtNinetySixDpi();
-    void labelLinesAndEmptyText();
-    void labelAutoSizeOffKeepsItsSize();
-    void labelKeepsAnUninstalledFontName();
-    void labelSurvivesAbsurdSizes();
-    void logoTakesThePictureSizeUnlessStretched();
-    void copiesKeepIdentityAndPlace();
-    void newCardHasLabelOneAndLogoOne();
-    void itemsAreCreatedOnlyAtTheNextIndex();
-    void deletedItemsKeepTheirIndexes();
     void stackingOrderDecidesWhatIsHit();
+    void addedLabelsAreCopiesAtTheCornerInFront();
+    void importFillsTheNewSlotThenReplacesIt();
+    void cancelledFailedOrEmptySelectionDialogsChangeNothing();
+    void colourAndFontDialogs();
+    void selectingAnItemMirrorsItAndPicksItsOwnRow();
+
+private:
+    TestSupport::TempAppDir m_dir;
+    std::unique_ptr<FakeCardHost> m_host;
+    std::unique_ptr<frmProjet> m_card;
+    ScriptedPrompts &scripted() { return m_host->scripted; }
 };
+
+void tst_CardItems::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_host = std::make_unique<FakeCardHost>();
+    m_host->applicationDir = m_dir.path();
+    m_card = std::make_unique<frmProjet>(m_host.get());
+}
+
+void tst_CardItems::cleanup()
+{
+    m_card.reset();
+    m_host.reset();
+}
 
 void tst_CardItems::labelSizesItselfToItsText()
 {
     CardLabel label;
     label.setCaption(QStringLiteral("M"));
-    const float oneWidth = label.Width();
-    const float height = label.Height();
-    QVERIFY(oneWidth > 0);
-    QVERIFY(height > 0);
-
+    const float one = label.Width(), line = label.Height();
     label.setCaption(QStringLiteral("MMMM"));
-    QVERIFY(std::abs(label.Width() - 4 * oneWidth) <= 15);
-    QCOMPARE(label.Height(), height);
-
-    const float before = label.Width();
-    label.setFontSize(16.5f);
-    QVERIFY(label.Width() > 1.8f * before);
-    QVERIFY(label.Height() > 1.8f * height);
-
-    label.setFontSize(8.25f);
-    label.setFontBold(true);
-    QVERIFY(label.Width() >= before);
-    label.setFontBold(false);
-    QCOMPARE(label.Width(), before);
-}
-
-void tst_CardItems::labelMeasuresAtNinetySixDpi()
-{
-    // 8.25 points at 96 dpi are 11 pixels: the same text in an 11-pixel
-    // font has the same size, whatever the screen's resolution.
-    QFont points(QStringLiteral("DejaVu Sans"));
-    points.setPointSizeF(8.25);
-    QFont pixels(QStringLiteral("DejaVu Sans"));
-    pixels.setPixelSize(11);
-    const QString text = QStringLiteral("Atelier du Port");
-    QCOMPARE(CardLabel::textSize(text, points), CardLabel::textSize(text, pixels));
-    // Sizes are whole screen pixels of 15 twips... up to the fraction of a
-    // pixel an advance may have; the height is whole lines.
-    const QSizeF size = CardLabel::textSize(text, pixels);
-    QVERIFY(size.height() >= 11 * 15);
-}
-
-void tst_CardItems::labelLinesAndEmptyText()
-{
-    CardLabel label;
-    label.setCaption(QStringLiteral("Atelier"));
-    const float line = label.Height();
-    const float width = label.Width();
-
-    for (const QString &two : {QStringLiteral("Atelier\r\nPort"), QStringLiteral("Atelier\nPort"),
-                               QStringLiteral("Port\rAtelier")}) {
-        label.setCaption(two);
-        QCOMPARE(label.Height(), 2 * line);
-        QCOMPARE(label.Width(), width); // the widest line
+    QVERIFY(one > 0 && std::abs(label.Width() - 4 * one) <= 15);
+    const float four = label.Width();
+    // CR LF, LF and a lone CR break lines; the widest line gives the width.
+    for (const QString &text : {QStringLiteral("MMMM\r\nM"), QStringLiteral("M\nMMMM"), QStringLiteral("M\rMMMM")}) {
+        label.setCaption(text);
+        QCOMPARE(QSizeF(label.Width(), label.Height()), QSizeF(four, 2 * line));
     }
-    label.setCaption(QStringLiteral("a\r\n\r\nb"));
-    QCOMPARE(label.Height(), 3 * line);
-
     label.setCaption(QString());
-    QCOMPARE(label.Width(), 0.0f);
-    QCOMPARE(label.Height(), line);
-}
-
-void tst_CardItems::labelAutoSizeOffKeepsItsSize()
-{
-    CardLabel label;
+    QCOMPARE(QSizeF(label.Width(), label.Height()), QSizeF(0, line));
+    // Auto-size off keeps the size; on again, the next change fits the text.
     label.setAutoSize(false);
-    label.setSize(1000, 400);
-    label.setCaption(QStringLiteral("Un texte assez long pour dépasser"));
-    label.setFontSize(20);
-    QCOMPARE(label.Width(), 1000.0f);
-    QCOMPARE(label.Height(), 400.0f);
-
-    label.setAutoSize(true);
-    QVERIFY(label.Width() > 1000);
-    // With auto-size on, a size set by hand lasts until the next change.
-    label.setSize(10, 10);
+    label.setSize(10, 400);
+    label.setCaption(QStringLiteral("MMMM"));
     QCOMPARE(label.Width(), 10.0f);
-    label.setFontItalic(true);
-    QVERIFY(label.Width() > 1000);
-}
+    label.setAutoSize(true);
+    QCOMPARE(label.Width(), four);
+    label.setFontSize(16.5f);
+    QVERIFY(label.Width() > 1.8f * four && label.Height() > 1.8f * line);
 
-void tst_CardItems::labelKeepsAnUninstalledFontName()
-{
-    const QString missing = QStringLiteral("Police Introuvable 2007");
-    QVERIFY(!QFontDatabase::families().contains(missing));
-    CardLabel label;
-    label.setCaption(QStringLiteral("ZONE DE TEXTE"));
-    label.setFontName(missing);
-    QCOMPARE(label.FontName(), missing);
-    QCOMPARE(label.font().family(), missing);
-    // The desktop's substitute measures the text.
-    QVERIFY(label.Width() > 0);
-    QVERIFY(label.Height() > 0);
-    label.setFontUnderline(true);
-    label.setFontStrikethru(true);
-    QVERIFY(label.font().underline() && label.font().strikeOut() && !label.font().bold());
-}
-
-void tst_CardItems::labelSurvivesAbsurdSizes()
-{
-    CardLabel label;
-    label.setCaption(QStringLiteral("x"));
+    // Measured at 96 dpi whatever the screen: 8.25 points are 11 pixels.
+    QFont points(QStringLiteral("DejaVu Sans")), pixels(QStringLiteral("DejaVu Sans"));
+    points.setPointSizeF(8.25);
+    pixels.setPixelSize(11);
+    QCOMPARE(CardLabel::textSize(QStringLiteral("Atelier"), points), CardLabel::textSize(QStringLiteral("Atelier"), pixels));
+    // Absurd font sizes measure sanely.
     for (float size : {0.0f, -4.0f, std::nanf(""), 1.0e9f}) {
         label.setFontSize(size);
-        // The model keeps what it was given...
-        QVERIFY(label.FontSize() == size || (std::isnan(size) && std::isnan(label.FontSize())));
-        // ...and measures with a sane size.
-        QVERIFY(std::isfinite(label.Width()));
-        QVERIFY(label.Height() > 0);
-        QVERIFY(label.Height() < 1.0e6f);
+        QVERIFY(std::isfinite(label.Width()) && label.Height() > 0 && label.Height() < 1.0e6f);
     }
-}
-
-void tst_CardItems::logoTakesThePictureSizeUnlessStretched()
-{
-    CardLogo logo;
-    QImage wide(20, 10, QImage::Format_RGB32);
-    wide.fill(Qt::red);
-    logo.setPicture(wide);
-    QCOMPARE(logo.Width(), 300.0f);
-    QCOMPARE(logo.Height(), 150.0f);
-
-    logo.setStretch(true);
-    logo.setSize(1000, 800);
-    QImage square(40, 40, QImage::Format_RGB32);
-    square.fill(Qt::blue);
-    logo.setPicture(square);
-    QCOMPARE(logo.Width(), 1000.0f); // stretched: the size stays
-    QCOMPARE(logo.Height(), 800.0f);
-
-    logo.setStretch(false);
-    QCOMPARE(logo.Width(), 600.0f);
-    QCOMPARE(logo.Height(), 600.0f);
-
-    logo.setPicture(QImage());
-    QCOMPARE(logo.Width(), 0.0f);
-}
-
-void tst_CardItems::copiesKeepIdentityAndPlace()
-{
-    CardLabel first;
-    first.setCaption(QStringLiteral("Atelier du Port"));
-    first.setFontName(QStringLiteral("Courier New"));
-    first.setFontSize(14);
-    first.setFontBold(true);
-    first.ForeColor = Colors::rgb(10, 20, 30);
-    CardLabel copy;
-    copy.index = 7;
-    copy.Left = 50;
-    copy.Top = 60;
-    copy.Visible = false;
-    copy.Tag = QStringLiteral("annuler");
-    copy.copyLookFrom(first);
-    QCOMPARE(copy.Caption(), first.Caption());
-    QCOMPARE(copy.FontName(), first.FontName());
-    QCOMPARE(copy.FontSize(), 14.0f);
-    QVERIFY(copy.FontBold());
-    QCOMPARE(copy.ForeColor, first.ForeColor);
-    QCOMPARE(copy.Width(), first.Width());
-    QCOMPARE(copy.index, 7);
-    QCOMPARE(copy.Left, 50.0f);
-    QCOMPARE(copy.Top, 60.0f);
-    QVERIFY(!copy.Visible);
-    QCOMPARE(copy.Tag, QStringLiteral("annuler"));
-}
-
-void tst_CardItems::newCardHasLabelOneAndLogoOne()
-{
-    FakeCardHost host;
-    frmProjet card(&host);
-    QCOMPARE(card.labelCount(), 1);
-    QCOMPARE(card.logoCount(), 1);
-    QVERIFY(!card.Label(0));
-    QVERIFY(!card.Label(2));
-    QVERIFY(!card.Logo(2));
-
-    const CardLabel *label = card.Label(1);
-    QVERIFY(label);
-    QCOMPARE(label->index, 1);
-    QCOMPARE(label->Caption(), QStringLiteral("ZONE DE TEXTE"));
-    QCOMPARE(label->FontName(), QStringLiteral("Arial"));
-    QCOMPARE(label->FontSize(), 8.25f);
-    QCOMPARE(label->ForeColor, Colors::system(8));
-    QVERIFY(label->AutoSize());
-    QVERIFY(label->Visible);
-    QVERIFY(label->Width() > 0);
-
-    const CardLogo *logo = card.Logo(1);
-    QVERIFY(logo);
-    QVERIFY(logo->Tag.isEmpty());
-    QCOMPARE(logo->Picture(), card.Tmp());
-    QCOMPARE(card.Tmp().size(), QSize(34, 34));
-    QCOMPARE(logo->Width(), 510.0f);
-    QVERIFY(logo->Visible);
-
-    QCOMPARE(card.NumLabel, 1);
-    QCOMPARE(card.NumLogo, 1);
-    QCOMPARE(card.NumFond, 0);
-    QCOMPARE(card.NumOption, 0);
-    QCOMPARE(card.Color1, 0);
-    QVERIFY(!card.BulleVisible);
-}
-
-void tst_CardItems::itemsAreCreatedOnlyAtTheNextIndex()
-{
-    FakeCardHost host;
-    frmProjet card(&host);
-    card.Label(1)->setCaption(QStringLiteral("Atelier du Port"));
-    card.Label(1)->setFontSize(12);
-
-    QVERIFY(!card.createLabel(3));
-    QVERIFY(!card.createLabel(0));
-    QVERIFY(!card.createLabel(-1));
-    CardLabel *two = card.createLabel(2);
-    QVERIFY(two);
-    QCOMPARE(two->index, 2);
-    QCOMPARE(two->Caption(), QStringLiteral("Atelier du Port"));
-    QCOMPARE(two->FontSize(), 12.0f);
-    QCOMPARE(two->Width(), card.Label(1)->Width());
-    QVERIFY(!two->Visible); // its creator places and shows it
-    QCOMPARE(card.createLabel(2), two);
-    QCOMPARE(card.createLabel(1), card.Label(1));
-    QCOMPARE(card.labelCount(), 2);
-
-    card.Logo(1)->Tag = QStringLiteral("/images/a.bmp");
-    CardLogo *logo = card.createLogo(2);
-    QVERIFY(logo);
-    QCOMPARE(logo->Tag, QStringLiteral("/images/a.bmp"));
-    QCOMPARE(logo->Picture(), card.Tmp());
-    QVERIFY(!card.createLogo(4));
-    QCOMPARE(card.logoCount(), 2);
-
-    // Items stay where they are while others are created.
-    for (int i = 3; i <= 40; ++i)
-        QVERIFY(card.createLabel(i));
-    QCOMPARE(card.Label(2), two);
-    QCOMPARE(card.Label(40)->index, 40);
-}
-
-void tst_CardItems::deletedItemsKeepTheirIndexes()
-{
-    FakeCardHost host;
-    frmProjet card(&host);
-    for (int i = 2; i <= 4; ++i)
-        card.createLabel(i)->Visible = true;
-    card.Label(4)->Visible = false; // deleted
-    QCOMPARE(card.labelCount(), 4);
-    CardLabel *next = card.createLabel(card.labelCount() + 1);
-    QCOMPARE(next->index, 5);
-    QVERIFY(!card.Label(4)->Visible);
-    QCOMPARE(card.Label(4)->index, 4);
 }
 
 void tst_CardItems::stackingOrderDecidesWhatIsHit()
 {
-    FakeCardHost host;
-    frmProjet card(&host);
-    CardLabel *label = card.Label(1);
-    CardLogo *logo = card.Logo(1);
-    logo->Left = 0;
-    logo->Top = 0;
-    label->Left = 100;
-    label->Top = 100;
-    const QPointF both(200, 150);
-    QVERIFY(both.x() < logo->Width() && both.y() < logo->Height());
-
-    // A new card: logo 1 below label 1.
-    QCOMPARE(card.stackingOrder().size(), size_t(2));
-    QCOMPARE(card.itemAt(both), std::optional<CardItemRef>(CardItemRef{CardItemRef::LabelItem, 1}));
-    card.bringToFront(logo);
-    QCOMPARE(card.itemAt(both), std::optional<CardItemRef>(CardItemRef{CardItemRef::LogoItem, 1}));
-    card.sendToBack(logo);
-    QCOMPARE(card.itemAt(both), std::optional<CardItemRef>(CardItemRef{CardItemRef::LabelItem, 1}));
-
-    // A hidden item is not hit; what is under it is.
-    label->Visible = false;
-    QCOMPARE(card.itemAt(both), std::optional<CardItemRef>(CardItemRef{CardItemRef::LogoItem, 1}));
-    QVERIFY(!card.itemAt(QPointF(5000, 5000)));
-
-    // New items go on top; bringing one to the front reorders only it.
-    label->Visible = true;
-    CardLabel *two = card.createLabel(2);
-    two->Visible = true;
-    two->Left = 100;
-    two->Top = 100;
-    QCOMPARE(card.itemAt(both), std::optional<CardItemRef>(CardItemRef{CardItemRef::LabelItem, 2}));
-    card.bringToFront(label);
-    const std::vector<CardItemRef> expected = {
-        {CardItemRef::LogoItem, 1}, {CardItemRef::LabelItem, 2}, {CardItemRef::LabelItem, 1}};
-    QVERIFY(card.stackingOrder() == expected);
-
-    // An item of another card is ignored.
-    FakeCardHost otherHost;
-    frmProjet other(&otherHost);
+    frmProjet &card = *m_card;
+    card.Logo(1)->Top = 0; // under label 1, at (120, 120)
+    using Hit = std::optional<CardItemRef>;
+    const Hit label1 = CardItemRef{CardItemRef::LabelItem, 1}, logo1 = CardItemRef{CardItemRef::LogoItem, 1};
+    QCOMPARE(card.itemAt(QPointF(200, 150)), label1); // a new card: logo 1 below label 1
+    card.bringToFront(card.Logo(1));
+    QCOMPARE(card.itemAt(QPointF(200, 150)), logo1);
+    card.sendToBack(card.Logo(1));
+    card.Label(1)->Visible = false; // a hidden item is not hit
+    QCOMPARE(card.itemAt(QPointF(200, 150)), logo1);
+    QCOMPARE(card.itemAt(QPointF(5000, 5000)), Hit());
+    // Only the next index can be created; it goes on top. An item of
+    // another card is ignored.
+    QVERIFY(!card.createLabel(3) && !card.createLabel(0));
+    card.createLabel(2)->Visible = true;
+    frmProjet other(m_host.get());
     card.bringToFront(other.Logo(1));
-    QVERIFY(card.stackingOrder() == expected);
+    QCOMPARE(card.itemAt(QPointF(200, 150)), Hit(CardItemRef{CardItemRef::LabelItem, 2}));
+}
+
+void tst_CardItems::addedLabelsAreCopiesAtTheCornerInFront()
+{
+    CardLabel *first = m_card->Label(1);
+    first->setCaption(QStringLiteral("Atelier du Port"));
+    first->setFontName(QStringLiteral("DejaVu Serif"));
+    first->ForeColor = Colors::rgb(10, 20, 30);
+    first->Left = 900;
+    for (int expected = 2; expected <= 4; ++expected) {
+        m_card->Ajouter_UnLabel();
+        QCOMPARE(m_card->NumLabel, expected);
+        const CardLabel *label = m_card->Label(expected);
+        QCOMPARE(QPointF(label->Left, label->Top), QPointF(120, 120));
+        QVERIFY(label->Visible);
+        QCOMPARE(QStringList({label->Caption(), label->FontName()}), QStringList({"Atelier du Port", "DejaVu Serif"}));
+        QCOMPARE(label->ForeColor, Colors::rgb(10, 20, 30));
+        QCOMPARE(label->Width(), first->Width());
+        // In front of everything, logo 1 included, and selected.
+        QCOMPARE(m_card->stackingOrder().back(), (CardItemRef{CardItemRef::LabelItem, expected}));
+        QCOMPARE(m_host->textATagValue, QString::number(expected));
+        QCOMPARE(m_host->textATextValue, QStringLiteral("Atelier du Port"));
+    }
+    QCOMPARE(first->Left, 900.0f);
+    // Deleted labels keep their indexes: the next one is 5.
+    m_card->Label(3)->Visible = false;
+    m_card->Label(4)->Visible = false;
+    m_card->Ajouter_UnLabel();
+    QCOMPARE(m_card->NumLabel, 5);
+    QVERIFY(m_card->Label(5)->Visible);
+}
+
+void tst_CardItems::importFillsTheNewSlotThenReplacesIt()
+{
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    m_card->Logo(1)->setPicture(red);
+    QImage blue(30, 12, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Images"))));
+    const QString png = m_dir.filePath(QStringLiteral("Images/bleu.png"));
+    QVERIFY(blue.save(png));
+    const QString svg = m_dir.filePath(QStringLiteral("Images/rond.svg"));
+    QVERIFY(m_dir.writeFile(QStringLiteral("Images/rond.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='50' height='40'>"
+                                                               "<circle cx='25' cy='20' r='15' fill='green'/></svg>"));
+    // A new slot: a copy of logo 1 under it, nothing selected.
+    m_card->Ajouter_UnLogo();
+    QCOMPARE(m_card->NumLogo, 2);
+    const CardLogo *slot = m_card->Logo(2);
+    QVERIFY(slot->Visible && slot->Picture() == red);
+    QCOMPARE(QRectF(slot->Left, slot->Top, slot->Width(), slot->Height()), QRectF(120, 480, 600, 300));
+    QVERIFY(m_host->textATagValue.isEmpty());
+    m_card->Mise_aJour();
+
+    scripted().queueFile(png);
+    m_card->Ajouter_UnLogo(true);
+    QCOMPARE(scripted().dialogs.size(), size_t(1));
+    QCOMPARE(scripted().dialogs.back().kind, Prompts::DialogKind::Open);
+    const CommonDialog &d = scripted().dialogs.back().snapshot;
+    QCOMPARE(d.FileName, QString());
+    QCOMPARE(d.InitDir, m_dir.path() + QStringLiteral("/Images/"));
+    QCOMPARE(d.DialogTitle, QStringLiteral("Importer un logo"));
+    QCOMPARE(d.Filter, QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico|*.bmp;*.jpg;*.gif;*.wmf;*.emf;*.ico;*.png;*.svg|"));
+    QCOMPARE(QList<int>({d.FilterIndex, d.Flags, int(d.CancelError)}), QList<int>({1, 4, 1}));
+    // The slot has the picture and is selected; logo 1 is untouched.
+    QCOMPARE(TestSupport::pixel(slot->Picture(), 5, 5), Colors::rgb(0, 0, 255));
+    QCOMPARE(slot->Tag, png);
+    QCOMPARE(m_card->Logo(1)->Picture(), red);
+    QCOMPARE(m_host->textATagValue, QStringLiteral("2"));
+    QCOMPARE(m_card->bord().rect, QRectF(120, 480, 450, 180));
+    QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg2 | Logo image n°2"));
+    // Again: the same slot gets the SVG picture; the dialog starts from the
+    // picture it had.
+    scripted().queueFile(svg);
+    m_card->Ajouter_UnLogo(true);
+    QCOMPARE(scripted().dialogs.back().snapshot.InitDir, png);
+    QCOMPARE(m_card->logoCount(), 2);
+    QCOMPARE(slot->Picture().size(), QSize(50, 40));
+    QCOMPARE(slot->Tag, svg);
+}
+
+void tst_CardItems::cancelledFailedOrEmptySelectionDialogsChangeNothing()
+{
+    m_card->Ajouter_UnLogo();
+    m_card->Ajouter_UnLabel(); // selects label 2
+    const CardLogo *slot = m_card->Logo(2);
+    const CardLabel *label = m_card->Label(2);
+    const QImage picture = slot->Picture();
+    const OleColor colour = label->ForeColor;
+    // Cancelled, then files that are no picture Qt can read.
+    QVERIFY(m_dir.writeFile(QStringLiteral("faux.bmp"), "pas une image"));
+    QVERIFY(m_dir.writeFile(QStringLiteral("dessin.wmf"), QByteArray("\xd7\xcd\xc6\x9a\0\0", 6)));
+    scripted().queueCancel();
+    for (const char *name : {"faux.bmp", "dessin.wmf", "absent.png"})
+        scripted().queueFile(m_dir.filePath(QString::fromLatin1(name)));
+    for (int n = 0; n < 4; ++n)
+        m_card->Ajouter_UnLogo(true);
+    scripted().queueCancel();
+    m_card->Couleur_Police();
+    scripted().queueCancel();
+    m_card->Format_Police();
+    QCOMPARE(scripted().dialogs.size(), size_t(6));
+    QCOMPARE(slot->Picture(), picture);
+    QVERIFY(slot->Tag.isEmpty());
+    QCOMPARE(label->ForeColor, colour);
+    QCOMPARE(label->FontName(), QStringLiteral("Arial"));
+    QVERIFY(!m_card->bord().visible);
+
+    // No dialog for a slot that names no logo, nor without a label selected:
+    // empty tag, text, no such label, a deleted one, beyond 16 bits.
+    m_card->NumLogo = 9;
+    m_card->Ajouter_UnLogo(true);
+    m_card->Label(2)->Visible = false;
+    for (const QString &tag : {QString(), QStringLiteral("abc"), QStringLiteral("7"), QStringLiteral("0"),
+                               QStringLiteral("2"), QStringLiteral("70000")}) {
+        m_host->textATagValue = tag;
+        m_card->Couleur_Police();
+        m_card->Format_Police();
+    }
+    QCOMPARE(scripted().dialogs.size(), size_t(6));
+}
+
+void tst_CardItems::colourAndFontDialogs()
+{
+    m_card->Ajouter_UnLabel(); // selects label 2
+    CardLabel *label = m_card->Label(2);
+    label->setFontName(QStringLiteral("DejaVu Sans"));
+    label->setFontSize(9.75f);
+    label->setFontItalic(true);
+    label->setFontUnderline(true);
+    label->setAutoSize(false);
+    label->setSize(15, 15);
+    scripted().queueColor(Colors::rgb(200, 100, 50));
+    m_card->Couleur_Police();
+    QCOMPARE(scripted().dialogs.back().kind, Prompts::DialogKind::Color);
+    const CommonDialog &colour = scripted().dialogs.back().snapshot;
+    // The system colour went in as the RGB it stands for.
+    QCOMPARE(colour.Color, Colors::resolve(Colors::system(Colors::WindowText)));
+    QVERIFY(colour.Color >= 0);
+    QCOMPARE(QList<int>({colour.Flags, int(colour.CancelError)}), QList<int>({3, 1}));
+    QCOMPARE(label->ForeColor, Colors::rgb(200, 100, 50));
+    QVERIFY(label->AutoSize() && label->Width() > 15);
+
+    label->setAutoSize(false);
+    label->setSize(15, 15);
+    scripted().queueDialog([](CommonDialog &d) {
+        d.FontName = QStringLiteral("DejaVu Serif");
+        d.FontSize = 14;
+        d.FontBold = true;
+        d.FontItalic = false;
+        return true;
+    });
+    m_card->Format_Police();
+    QCOMPARE(scripted().dialogs.back().kind, Prompts::DialogKind::Font);
+    const CommonDialog &shown = scripted().dialogs.back().snapshot;
+    QCOMPARE(shown.FontName, QStringLiteral("DejaVu Sans"));
+    QCOMPARE(shown.FontSize, 9.75f);
+    QVERIFY(!shown.FontBold && shown.FontItalic && shown.FontUnderline && !shown.FontStrikethru);
+    QCOMPARE(QList<int>({shown.Flags, int(shown.CancelError)}), QList<int>({3, 1}));
+    QCOMPARE(label->FontName(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(label->FontSize(), 14.0f);
+    // Underline and strike-through are not offered: back as they went.
+    QVERIFY(label->FontBold() && !label->FontItalic() && label->FontUnderline() && !label->FontStrikethru());
+    QVERIFY(label->AutoSize() && label->Width() > 15);
+    QCOMPARE(m_card->Label(1)->FontName(), QStringLiteral("Arial"));
+}
+
+void tst_CardItems::selectingAnItemMirrorsItAndPicksItsOwnRow()
+{
+    for (int i = 2; i <= 12; ++i) {
+        m_card->Ajouter_UnLabel();
+        m_card->Label(i)->setCaption(QStringLiteral("Texte %1").arg(i));
+    }
+    int handlerRuns = 0;
+    ItemSelection::routeRows(*m_host, *m_card, &handlerRuns);
+    m_card->Mise_aJour();
+    CardLabel *label = m_card->Label(12);
+    label->setFontStrikethru(true);
+    label->Left = 500;
+    label->Top = 300;
+    m_host->check2Values[0] = true;
+    handlerRuns = 0;
+
+    // The list's handler selects the item again; that inner selection does
+    // not choose the row a second time.
+    m_card->Label_Click(12);
+    QCOMPARE(m_host->selectedRow, 11);
+    QCOMPARE(m_host->objects.value(11), QStringLiteral("Lb12 | Texte 12"));
+    QCOMPARE(handlerRuns, 1);
+    QCOMPARE(QStringList({m_host->textATagValue, m_host->textATextValue}), QStringList({"12", "Texte 12"}));
+    QVERIFY(!m_host->check2Values[0] && m_host->check2Values[1]);
+    QCOMPARE(m_card->bord().rect, QRectF(460, 290, label->Width() + 70, label->Height() + 30));
+    // Choosing a row selects its item.
+    m_host->setObjectIndex(1);
+    QCOMPARE(handlerRuns, 2);
+    QCOMPARE(m_host->textATagValue, QStringLiteral("2"));
+    QCOMPARE(m_card->bord().rect, ItemSelection::labelFrame(*m_card->Label(2)));
+    // A logo: its exact bounds; the label's text stays in the text box.
+    const CardLogo *logo = m_card->Logo(1);
+    m_card->Logo_Click(1);
+    QCOMPARE(QStringList({m_host->textATagValue, m_host->textATextValue}), QStringList({"1", "Texte 2"}));
+    QCOMPARE(m_card->bord().rect, QRectF(logo->Left, logo->Top, logo->Width(), logo->Height()));
+    QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg1 | Logo image n°1"));
+
+    // A caption that looks like another row does not fool it; without a row
+    // for the item the list keeps its selection.
+    m_host->onRowSelected = nullptr;
+    m_card->Label(3)->setCaption(QStringLiteral("Lb7 | piège"));
+    m_card->Mise_aJour();
+    m_card->Label_Click(7);
+    QCOMPARE(m_host->selectedRow, 6);
+    m_host->objects.removeAt(6);
+    m_host->selectedRow = 2;
+    m_card->Label_Click(7);
+    QCOMPARE(m_host->selectedRow, 2);
+    QCOMPARE(m_host->textATagValue, QStringLiteral("7"));
+    // Hidden or missing items select nothing.
+    const QRectF frame = m_card->bord().rect;
+    label->Visible = false;
+    m_card->Logo(1)->Visible = false;
+    for (int i : {12, 0, -3, 99})
+        m_card->Label_Click(i);
+    m_card->Logo_Click(1);
+    m_card->Logo_Click(40000);
+    QCOMPARE(m_host->textATagValue, QStringLiteral("7"));
+    QCOMPARE(m_card->bord().rect, frame);
 }
 
 QTEST_MAIN(tst_CardItems)

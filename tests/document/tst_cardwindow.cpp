@@ -1,74 +1,60 @@
-// The card window as a widget: layout and scrolling, the centring button,
-// read-outs, mouse routing to items and drawing.
+// The card window driven as the user does: its layout and scroll rules, the
+// read-outs, the object list, activation and the closing question, and the
+// mouse gestures on its items (dragging, the lock, context menus, double
+// clicks, help balloons).
 #include "FakeCardHost.h"
+#include "ItemSelection.h"
 #include "TestSupport.h"
 #include "document/frmProjet.h"
-#include "widgets/Ruler.h"
+#include "imaging/ColorGradient.h"
+#include "widgets/Balloon.h"
 
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// A card window whose item handlers record their calls; optionally it drags
-// a label as the item operations do.
-class RecordingCard : public frmProjet {
+constexpr double CardW = 4762.8;
+constexpr double CardH = 3061.8;
+const QRect CentredView(141, 98, 318, 204);
+const QMap<int, OleColor> WhiteSwatches = {{0, Colors::White}, {5, Colors::White}, {10, Colors::White}};
+
+// A frame that notes which item was selected when a menu opened. Its label
+// menu can be a real pop-up menu that takes the button's release, as it does
+// when the user lets go of the button over it.
+class MenuHost : public FakeCardHost {
 public:
-    using frmProjet::frmProjet;
-    QStringList calls;
-    bool dragLabels = false;
-
-    static QString xy(double x, double y) { return QStringLiteral("%1,%2").arg(x).arg(y); }
-
-    void Label_MouseDown(int i, Qt::MouseButton b, double x, double y) override
+    QStringList tagsAtMenu;
+    bool realMenu = false;
+    void showLabelMenu(const QPoint &p) override
     {
-        calls << QStringLiteral("LabelDown %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-        ClicX = x;
-        ClicY = y;
+        tagsAtMenu << textATagValue;
+        FakeCardHost::showLabelMenu(p);
+        if (!realMenu)
+            return;
+        QMenu menu;
+        menu.addAction(QStringLiteral("Editer le contenu"));
+        QTimer::singleShot(0, &menu, [&menu] {
+            QTest::mouseRelease(menu.windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+            menu.close();
+        });
+        menu.exec(p);
     }
-    void Label_MouseMove(int i, Qt::MouseButtons b, double x, double y) override
+    void showLogoMenu(const QPoint &p) override
     {
-        calls << QStringLiteral("LabelMove %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-        if (dragLabels && b == Qt::LeftButton) {
-            Label(i)->Left += float(x - ClicX);
-            Label(i)->Top += float(y - ClicY);
-            updateLabel(i);
-        }
-    }
-    void Label_MouseUp(int i, Qt::MouseButton b, double x, double y) override
-    {
-        calls << QStringLiteral("LabelUp %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-    }
-    void Label_DblClick(int i) override { calls << QStringLiteral("LabelDbl %1").arg(i); }
-    void Label_Click(int i) override { calls << QStringLiteral("LabelClick %1").arg(i); }
-    void Logo_MouseDown(int i, Qt::MouseButton b, double x, double y) override
-    {
-        calls << QStringLiteral("LogoDown %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-    }
-    void Logo_MouseMove(int i, Qt::MouseButtons b, double x, double y) override
-    {
-        calls << QStringLiteral("LogoMove %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-    }
-    void Logo_MouseUp(int i, Qt::MouseButton b, double x, double y) override
-    {
-        calls << QStringLiteral("LogoUp %1 %2 %3").arg(i).arg(int(b)).arg(xy(x, y));
-    }
-    void Logo_DblClick(int i) override { calls << QStringLiteral("LogoDbl %1").arg(i); }
-    void Logo_Click(int i) override { calls << QStringLiteral("LogoClick %1").arg(i); }
-    void Picture1_MouseDown(Qt::MouseButton b, double x, double y) override
-    {
-        calls << QStringLiteral("CardDown %1 %2").arg(int(b)).arg(xy(x, y));
-    }
-    void Picture1_MouseMove(Qt::MouseButtons b, double x, double y) override
-    {
-        calls << QStringLiteral("CardMove %1 %2").arg(int(b)).arg(xy(x, y));
-        frmProjet::Picture1_MouseMove(b, x, y);
+        tagsAtMenu << textATagValue;
+        FakeCardHost::showLogoMenu(p);
     }
 };
 
-constexpr double CardW = 4762.8;
-constexpr double CardH = 3061.8;
+// Card pixels once placeItems() ran: label 1 at (20, 10), logo 1 at
+// (100, 60), label 2 at (200, 150).
+const QPoint OnLabel(25, 14); // (75, 60) twips into label 1
+const QPoint OnLogo(110, 70);
+const QPoint OnCard(300, 30);
 
 } // namespace
 
@@ -80,54 +66,55 @@ private slots:
     void cleanup();
 
     void newWindowIsCentredWithThumbsInTheMiddle();
-    void partsSitAlongTheEdges();
-    void scrollingMovesTheCardByItsRules();
-    void centringButtonPutsTheCardBack();
-    void resizingRecentres();
-    void tinyAndHugeWindowsDoNotBreakTheLayout();
-    void cardSizeChangeRelaysOut();
-    void cardSizeReadOut();
-    void pointerReadOutAndBalloon();
-    void clickOnItemsAndCard();
-    void dragKeepsTheItemAndEndsInAClick();
-    void doubleClickAndOtherButtons();
-    void drawsBackgroundItemsAndFrame();
+    void scrollRulesAndTheCentringButton();
+    void resizingTinyAndHugeWindows();
+    void readOutsUseTheDecimalComma();
+    void objectListAndInitialPlacement();
+    void activationHandsTheGradientToTheFrame();
+    void closingQuestionAnswers_data();
+    void closingQuestionAnswers();
+    void aSaveThatWroteNothingKeepsTheWindow();
+    void dragKeepsTheGrabbedPointAndTheFrame();
+    void lockStopsDragsNotMenus();
+    void contextMenusAndDoubleClicks();
+    void aMenuThatTookTheReleaseEndsTheGesture();
+    void helpBalloonOverItems();
 
 private:
-    // A window point over a point of the card view.
+    // Places the items for the gesture tests; the object list selects the
+    // item of the row chosen, balloons are off.
+    void placeItems();
     QPoint onCard(QPoint viewPixel) const { return m_card->cardView()->mapTo(m_card.get(), viewPixel); }
-    QWindow *window() const { return m_card->windowHandle(); }
-    // The pointer comes over a point first (its moves are not recorded), as
-    // a real pointer does before pressing there.
-    void hover(QPoint viewPixel)
+    QPoint global(QPoint viewPixel) const { return m_card->cardView()->mapToGlobal(viewPixel); }
+    void move(QPoint p) { QTest::mouseMove(m_card->windowHandle(), onCard(p)); }
+    void press(Qt::MouseButton b, QPoint p)
     {
-        QTest::mouseMove(window(), onCard(viewPixel));
-        m_card->calls.clear();
+        move(p);
+        QTest::mousePress(m_card->windowHandle(), b, {}, onCard(p));
     }
-    void click(Qt::MouseButton button, QPoint viewPixel)
+    void release(Qt::MouseButton b, QPoint p) { QTest::mouseRelease(m_card->windowHandle(), b, {}, onCard(p)); }
+    void click(Qt::MouseButton b, QPoint p)
     {
-        hover(viewPixel);
-        QTest::mouseClick(window(), button, {}, onCard(viewPixel));
+        press(b, p);
+        release(b, p);
     }
-    void press(Qt::MouseButton button, QPoint viewPixel)
+    void doubleClick(QPoint p)
     {
-        hover(viewPixel);
-        QTest::mousePress(window(), button, {}, onCard(viewPixel));
+        move(p);
+        QTest::mouseDClick(m_card->windowHandle(), Qt::LeftButton, {}, onCard(p));
     }
 
-    std::unique_ptr<FakeCardHost> m_host;
-    std::unique_ptr<RecordingCard> m_card;
+    std::unique_ptr<MenuHost> m_host;
+    std::unique_ptr<frmProjet> m_card;
 };
 
 void tst_CardWindow::init()
 {
-    m_host = std::make_unique<FakeCardHost>();
-    m_card = std::make_unique<RecordingCard>(m_host.get());
-    m_card->setCardSize(CardW, CardH);
+    m_host = std::make_unique<MenuHost>();
+    m_card = std::make_unique<frmProjet>(m_host.get());
     m_card->resize(600, 400); // 9000 x 6000 twips
     m_card->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_card.get()));
-    QCOMPARE(m_card->size(), QSize(600, 400));
 }
 
 void tst_CardWindow::cleanup()
@@ -136,358 +123,384 @@ void tst_CardWindow::cleanup()
     m_host.reset();
 }
 
+void tst_CardWindow::placeItems()
+{
+    ItemSelection::routeRows(*m_host, *m_card);
+    m_card->Label(1)->Left = 300;
+    m_card->Label(1)->Top = 150;
+    m_card->Logo(1)->Left = 1500;
+    m_card->Logo(1)->Top = 900;
+    m_card->Ajouter_UnLabel();
+    m_card->Label(2)->Left = 3000;
+    m_card->Label(2)->Top = 2250;
+    m_card->updateCard();
+    m_card->Mise_aJour(); // selects label 1 through the list
+    m_card->hideBord();
+    m_host->textATagValue.clear();
+    m_host->check1Values[0] = true;
+}
+
 void tst_CardWindow::newWindowIsCentredWithThumbsInTheMiddle()
 {
-    QCOMPARE(m_card->cardLeft(), 4500 - CardW / 2);
-    QCOMPARE(m_card->cardTop(), 3000 - CardH / 2);
-    QCOMPARE(m_card->cardView()->geometry(), QRect(141, 98, 318, 204));
-
-    QCOMPARE(m_card->HScroll1()->maximum(), 9000);
-    QCOMPARE(m_card->HScroll1()->minimum(), 1);
-    QCOMPARE(m_card->HScroll1()->value(), 4500);
-    QCOMPARE(m_card->HScroll1()->singleStep(), 2250);
-    QCOMPARE(m_card->HScroll1()->pageStep(), 3000);
-    QCOMPARE(m_card->VScroll1()->maximum(), 6000);
-    QCOMPARE(m_card->VScroll1()->value(), 3000);
-    QCOMPARE(m_card->VScroll1()->singleStep(), 1500);
-    QCOMPARE(m_card->VScroll1()->pageStep(), 2000);
-
-    // Shadows 120 twips down / right of the card, 135 thick.
-    const double l = m_card->cardLeft();
-    const double t = m_card->cardTop();
-    QCOMPARE(m_card->OmbreGRect(), QRectF(l + CardW, t + 120, 135, CardH));
-    QCOMPARE(m_card->OmbreBRect(), QRectF(l + 120, t + CardH, CardW, 135));
-    const QRect card = m_card->cardView()->geometry();
-    const QRect right = m_card->OmbreG()->geometry();
-    const QRect below = m_card->OmbreB()->geometry();
-    QCOMPARE(right.left(), card.right() + 1);
-    QCOMPARE(right.width(), 9);
-    QCOMPARE(right.top(), card.top() + 8);
-    QCOMPARE(below.top(), card.bottom() + 1);
-    QCOMPARE(below.height(), 9);
-    QCOMPARE(below.left(), card.left() + 8);
+    frmProjet &card = *m_card;
+    QCOMPARE(QPointF(card.cardLeft(), card.cardTop()), QPointF(4500 - CardW / 2, 3000 - CardH / 2));
+    QCOMPARE(card.cardView()->geometry(), CentredView);
+    const auto setup = [](const QScrollBar *b) { return QList<int>{b->minimum(), b->maximum(), b->singleStep(), b->pageStep(), b->value()}; };
+    QCOMPARE(setup(card.HScroll1()), (QList<int>{1, 9000, 2250, 3000, 4500}));
+    QCOMPARE(setup(card.VScroll1()), (QList<int>{1, 6000, 1500, 2000, 3000}));
+    // Shadows 120 twips down / right of the card, 135 thick, touching it.
+    const double l = card.cardLeft(), t = card.cardTop();
+    QCOMPARE(card.OmbreGRect(), QRectF(l + CardW, t + 120, 135, CardH));
+    QCOMPARE(card.OmbreBRect(), QRectF(l + 120, t + CardH, CardW, 135));
+    QCOMPARE(card.OmbreG()->geometry(), QRect(CentredView.right() + 1, CentredView.top() + 8, 9, 204));
+    QCOMPARE(card.OmbreB()->geometry(), QRect(CentredView.left() + 8, CentredView.bottom() + 1, 318, 9));
+    QCOMPARE(card.Defaut()->toolTip(), QStringLiteral("Centrer le projet"));
 }
 
-void tst_CardWindow::partsSitAlongTheEdges()
+void tst_CardWindow::scrollRulesAndTheCentringButton()
 {
-    QCOMPARE(m_card->Fond()->geometry(), QRect(20, 20, 563, 363));
-    QCOMPARE(m_card->Regle(0)->geometry(), QRect(20, 0, 600, 20));
-    QCOMPARE(m_card->Regle(1)->geometry(), QRect(0, 20, 20, 400));
-    QCOMPARE(m_card->Regle(0)->Orientation(), 0);
-    QCOMPARE(m_card->Regle(1)->Orientation(), 1);
-    QVERIFY(!m_card->Regle(2));
-    QCOMPARE(m_card->HScroll1()->geometry(), QRect(0, 383, 583, 17));
-    QCOMPARE(m_card->VScroll1()->geometry(), QRect(583, 0, 17, 383));
-    QCOMPARE(m_card->Defaut()->geometry(), QRect(583, 383, 17, 17));
-    QCOMPARE(m_card->Defaut()->toolTip(), QStringLiteral("Centrer le projet"));
+    frmProjet &card = *m_card;
+    // One value right of the middle: the card jumps to value/2 - 255.
+    card.HScroll1()->setValue(4501);
+    QCOMPARE(card.cardLeft(), 4501 / 2.0 - 255);
+    QCOMPARE(card.cardView()->x(), qRound((4501 / 2.0 - 255) / 15));
+    QCOMPARE(card.OmbreBRect().left(), card.cardLeft() + 120);
+    // Vertically value/2, at every position of a dragged thumb.
+    card.VScroll1()->setSliderDown(true);
+    card.VScroll1()->setSliderPosition(4001);
+    QCOMPARE(card.cardTop(), 2000.5);
+    QCOMPARE(card.OmbreGRect().top(), 2000.5 + 120);
+    card.VScroll1()->setSliderDown(false);
 
-    // Corner square in the tooltip colour, shadows in E0E0E0.
-    const QImage shot = m_card->grab().toImage();
-    QCOMPARE(TestSupport::pixel(shot, 5, 5),
-             Colors::fromQColor(m_card->palette().color(QPalette::ToolTipBase)));
-    const QPoint inShadow = m_card->OmbreG()->geometry().center();
-    QCOMPARE(TestSupport::pixel(shot, inShadow.x(), inShadow.y()), Colors::LightGrey);
+    card.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&card));
+    QTest::mouseClick(card.Defaut(), Qt::LeftButton);
+    QCOMPARE(QList<int>({card.HScroll1()->value(), card.VScroll1()->value()}), QList<int>({4500, 3000}));
+    QCOMPARE(QPointF(card.cardLeft(), card.cardTop()), QPointF(4500 - CardW / 2, 3000 - CardH / 2));
+    QCOMPARE(card.cardView()->geometry(), CentredView);
+    QVERIFY(card.cardView()->hasFocus());
 }
 
-void tst_CardWindow::scrollingMovesTheCardByItsRules()
+void tst_CardWindow::resizingTinyAndHugeWindows()
 {
-    const double centredLeft = m_card->cardLeft();
-    // One value to the right of the middle: the card jumps to value/2 - 255.
-    m_card->HScroll1()->setValue(4501);
-    QCOMPARE(m_card->cardLeft(), 4501 / 2.0 - 255);
-    QCOMPARE(m_card->cardView()->x(), qRound((4501 / 2.0 - 255) / 15));
-    QCOMPARE(m_card->OmbreGRect().left(), m_card->cardLeft() + CardW);
-    QCOMPARE(m_card->OmbreBRect().left(), m_card->cardLeft() + 120);
-
-    m_card->HScroll1()->setValue(4500);
-    QCOMPARE(m_card->cardLeft(), centredLeft);
-
-    // Dragging the thumb moves the card at every position.
-    m_card->VScroll1()->setSliderDown(true);
-    m_card->VScroll1()->setSliderPosition(4001);
-    QCOMPARE(m_card->cardTop(), 2000.5);
-    QCOMPARE(m_card->OmbreGRect().top(), 2000.5 + 120);
-    QCOMPARE(m_card->OmbreBRect().top(), 2000.5 + CardH);
-    m_card->VScroll1()->setSliderDown(false);
-    // Back at the middle the card is centred again.
-    m_card->VScroll1()->setValue(3000);
-    QCOMPARE(m_card->cardTop(), 3000 - CardH / 2);
-}
-
-void tst_CardWindow::centringButtonPutsTheCardBack()
-{
-    m_card->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_card.get()));
-    m_card->HScroll1()->setValue(100);
-    m_card->VScroll1()->setValue(5000);
-    QCOMPARE(m_card->cardTop(), 2500.0);
-
-    QTest::mouseClick(m_card->Defaut(), Qt::LeftButton);
-    QCOMPARE(m_card->HScroll1()->value(), 4500);
-    QCOMPARE(m_card->VScroll1()->value(), 3000);
-    QCOMPARE(m_card->cardLeft(), 4500 - CardW / 2);
-    QCOMPARE(m_card->cardTop(), 3000 - CardH / 2);
-    QCOMPARE(m_card->cardView()->geometry(), QRect(141, 98, 318, 204));
-    QVERIFY(m_card->cardView()->hasFocus());
-
-    // Already centred: nothing moves.
-    m_card->Defaut_Click();
-    QCOMPARE(m_card->cardLeft(), 4500 - CardW / 2);
-}
-
-void tst_CardWindow::resizingRecentres()
-{
-    m_card->HScroll1()->setValue(200);
-    m_card->VScroll1()->setValue(200);
-    // Only the width changes: the vertical bar's range stays, yet its thumb
-    // comes back to the middle and the card is centred both ways.
-    m_card->resize(603, 400);
-    QCOMPARE(m_card->HScroll1()->maximum(), 9045);
-    QCOMPARE(m_card->HScroll1()->value(), 4522); // 4522.5 rounded to even
-    QCOMPARE(m_card->VScroll1()->value(), 3000);
-    QCOMPARE(m_card->cardLeft(), 9045 / 2.0 - CardW / 2);
-    QCOMPARE(m_card->cardTop(), 3000 - CardH / 2);
-    QCOMPARE(m_card->Fond()->geometry(), QRect(20, 20, 566, 363));
-}
-
-void tst_CardWindow::tinyAndHugeWindowsDoNotBreakTheLayout()
-{
-    const QRect fondBefore = m_card->Fond()->geometry();
-    const QRect hBefore = m_card->HScroll1()->geometry();
-    m_card->resize(5, 5);
-    m_card->Form_Resize();
+    frmProjet &card = *m_card;
+    card.HScroll1()->setValue(200);
+    card.VScroll1()->setValue(200);
+    // Only the width changes; both thumbs come back to the middle (9045 / 2
+    // = 4522.5 rounds to even) and the card is centred both ways.
+    card.resize(603, 400);
+    QCOMPARE(QList<int>({card.HScroll1()->maximum(), card.HScroll1()->value(), card.VScroll1()->value()}),
+             QList<int>({9045, 4522, 3000}));
+    QCOMPARE(QPointF(card.cardLeft(), card.cardTop()), QPointF(9045 / 2.0 - CardW / 2, 3000 - CardH / 2));
     // Parts that would get a negative size keep their place.
-    QCOMPARE(m_card->Fond()->geometry(), fondBefore);
-    QCOMPARE(m_card->HScroll1()->geometry(), hBefore);
-    QCOMPARE(m_card->cardLeft(), 37.5 - CardW / 2);
-    m_card->Defaut_Click();
-    m_card->resize(1, 1);
-    m_card->HScroll1()->setValue(0);
-
-    // Wider than 32767 twips: the horizontal range is left as it was and
-    // the card stays centred.
-    m_card->resize(600, 400);
-    QCOMPARE(m_card->HScroll1()->maximum(), 9000);
-    m_card->resize(2200, 400);
-    QCOMPARE(m_card->width(), 2200);
-    QCOMPARE(m_card->HScroll1()->maximum(), 9000);
-    QCOMPARE(m_card->cardLeft(), 16500 - CardW / 2);
-    QCOMPARE(m_card->HScroll1()->geometry(), QRect(0, 383, 2183, 17));
-    QCOMPARE(m_card->VScroll1()->maximum(), 6000);
-
-    // Back to a sound size: as a new window.
-    m_card->resize(600, 400);
-    QCOMPARE(m_card->Fond()->geometry(), QRect(20, 20, 563, 363));
-    QCOMPARE(m_card->cardView()->geometry(), QRect(141, 98, 318, 204));
+    const QRect fondBefore = card.Fond()->geometry();
+    card.resize(5, 5);
+    QCOMPARE(card.Fond()->geometry(), fondBefore);
+    QCOMPARE(card.cardLeft(), 37.5 - CardW / 2);
+    card.Defaut_Click();
+    card.resize(1, 1);
+    card.HScroll1()->setValue(0);
+    // Wider than 32767 twips: the horizontal range stays, the card is centred.
+    card.resize(600, 400);
+    card.resize(2200, 400);
+    QCOMPARE(card.HScroll1()->maximum(), 9000);
+    QCOMPARE(card.cardLeft(), 16500 - CardW / 2);
+    card.resize(600, 400);
+    QCOMPARE(card.cardView()->geometry(), CentredView);
 }
 
-void tst_CardWindow::cardSizeChangeRelaysOut()
-{
-    m_card->setCardSize(3628.8, 1927.8); // 6,4 x 3,4 cm
-    QCOMPARE(m_card->Picture1().width(), 3628.8);
-    QCOMPARE(m_card->cardView()->size(), QSize(242, 129));
-    QCOMPARE(m_card->cardLeft(), 4500 - 3628.8 / 2);
-    QCOMPARE(m_card->OmbreGRect(), QRectF(m_card->cardLeft() + 3628.8, m_card->cardTop() + 120, 135, 1927.8));
-}
-
-void tst_CardWindow::cardSizeReadOut()
+void tst_CardWindow::readOutsUseTheDecimalComma()
 {
     TestSupport::FrenchLocale french;
-    m_card->writeCardSize();
-    QCOMPARE(m_host->panels.value(2), QStringLiteral("8,40 x 5,40 cm"));
     m_card->setCardSize(1000, 56.7);
     m_card->writeCardSize();
     QCOMPARE(m_host->panels.value(2), QStringLiteral("1,76 x 0,10 cm"));
-}
-
-void tst_CardWindow::pointerReadOutAndBalloon()
-{
-    TestSupport::FrenchLocale french;
-    // (150, 100) pixels on the card, clear of label 1 and logo 1.
-    QVERIFY(!m_card->itemAt(QPointF(2250, 1500)));
+    m_card->setCardSize(CardW, CardH);
+    // Over the empty card at (150, 100) pixels; the balloon goes.
     m_card->BulleVisible = true;
-    QTest::mouseMove(window(), onCard(QPoint(150, 100)));
+    move(QPoint(150, 100));
     QCOMPARE(m_host->panels.value(3), QStringLiteral("X : 03,97 - Y : 02,65"));
     QVERIFY(!m_card->BulleVisible);
-    QCOMPARE(m_card->calls.last(), QStringLiteral("CardMove 0 2250,1500"));
-
-    QTest::mouseMove(window(), onCard(QPoint(0, 0)));
-    QCOMPARE(m_host->panels.value(3), QStringLiteral("X : 00,00 - Y : 00,00"));
-
-    // Over an item the move is the item's: no read-out.
+    // Over a label the move is the label's: no read-out.
     m_host->panels.remove(3);
-    m_card->BulleVisible = true;
+    move(QPoint(10, 10));
+    QVERIFY(!m_host->panels.contains(3));
+}
+
+void tst_CardWindow::objectListAndInitialPlacement()
+{
+    frmProjet &card = *m_card;
+    card.Label(1)->setCaption(QStringLiteral("Jean Dupont"));
+    const QStringList texts = {QString(), QStringLiteral("Atelier du Port\r\n12 quai"), QString(), QStringLiteral("Tél.")};
+    for (int i = 2; i <= 5; ++i) {
+        CardLabel *label = card.createLabel(i);
+        label->setCaption(texts[i - 2]);
+        label->Left = 77;
+        label->Top = 88;
+        label->Visible = true;
+    }
+    card.createLogo(2)->Visible = true;
+    card.Mise_enPage();
+    auto at = [&](int i) { return QPointF(card.Label(i)->Left, card.Label(i)->Top); };
+    auto w = [&](int i) { return double(card.Label(i)->Width()); };
+    QCOMPARE(at(1), QPointF(float(CardW - w(1) - 150), 120));
+    QCOMPARE(at(2), QPointF(float(CardW - w(2) - 150), 500));
+    QCOMPARE(at(3), QPointF(float(CardW / 2 - w(3) / 2), float(CardH / 2 - card.Label(3)->Height() / 2)));
+    QCOMPARE(at(4), QPointF(150, float(CardH - card.Label(4)->Height() - 100)));
+    QCOMPARE(at(5), QPointF(77, 88));
+    QCOMPARE(QPointF(card.Logo(1)->Left, card.Logo(1)->Top), QPointF(120, 120));
+    // Deleted items have no row; an empty caption ends with " | ".
+    card.Label(2)->Visible = false;
+    card.Label(5)->Visible = false;
+    card.Mise_aJour();
+    QCOMPARE(m_host->objects, QStringList({"Lb1 | Jean Dupont", "Lb3 | Atelier du Port\r\n12 quai", "Lb4 | ", QString(40, u'-'),
+                                           "Lg1 | Logo image n°1", "Lg2 | Logo image n°2"}));
+    QCOMPARE(m_host->selectedRow, 0);
+}
+
+void tst_CardWindow::activationHandsTheGradientToTheFrame()
+{
+    TestSupport::FrenchLocale french;
+    // All three colours black counts as no gradient: white swatches, no
+    // orientation handler.
+    m_card->NumFond = 1;
+    m_card->NumOption = 3;
+    m_host->swatches = {{0, 0x123456}, {5, 0x654321}, {10, 0x111111}};
+    m_card->activate();
+    QCOMPARE(m_host->swatches, WhiteSwatches);
+    QVERIFY(m_host->optionClicks.empty());
+    QCOMPARE(m_host->panels.value(2), QStringLiteral("8,40 x 5,40 cm"));
+    QCOMPARE(m_host->objects.first(), QStringLiteral("Lb1 | ZONE DE TEXTE"));
+    // Any one colour is enough: the swatches and the shared painter take the
+    // card's colours, then the handler runs with the card's orientation.
+    m_card->Color2 = 1;
+    m_card->activate();
+    QCOMPARE(m_host->swatches, (QMap<int, OleColor>{{0, 0}, {5, 1}, {10, 0}}));
+    QCOMPARE(ColorGradient::shared().GetColor(5), 1);
+    QCOMPARE(m_host->optionClicks, std::vector<int>{3});
+    QCOMPARE(m_host->optionSelections, std::vector<int>{3});
+}
+
+void tst_CardWindow::closingQuestionAnswers_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<std::vector<bool>>("saves"); // Sauver_unProjet's withDialog
+    QTest::newRow("yes, saved before") << int(Msg::Yes) << QStringLiteral("/p/a.prj") << true << std::vector<bool>{false};
+    QTest::newRow("yes, never saved") << int(Msg::Yes) << QString() << true << std::vector<bool>{true};
+    QTest::newRow("no") << int(Msg::No) << QString() << true << std::vector<bool>{};
+    QTest::newRow("cancel") << int(Msg::Cancel) << QStringLiteral("/p/a.prj") << false << std::vector<bool>{};
+}
+
+void tst_CardWindow::closingQuestionAnswers()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, tag);
+    QFETCH(bool, closes);
+    QFETCH(std::vector<bool>, saves);
+    frmProjet &card = *m_card;
+    card.setCaption(QStringLiteral("Carte Dupont"));
+    card.setTag(tag);
+    card.Color1 = Colors::rgb(1, 2, 3);
+    // The frame's save names a project that had none.
+    m_host->onSave = [&card](bool withDialog) {
+        if (withDialog)
+            card.setTag(QStringLiteral("/p/Carte Dupont.prj"));
+    };
+    m_host->textATagValue = QStringLiteral("3");
+    m_host->textATextValue = QStringLiteral("Atelier du Port");
+    m_host->scripted.queueMessage(answer);
+
+    QCOMPARE(card.close(), closes);
+    QCOMPARE(m_host->scripted.messages.size(), size_t(1));
+    const ScriptedPrompts::MessageCall &question = m_host->scripted.messages.front();
+    QCOMPARE(question.text, QStringLiteral("Souhaitez-vous enregistrer les modifications de ce projet ?"));
+    QCOMPARE(question.style, int(Msg::YesNoCancel) | int(Msg::Question));
+    QCOMPARE(question.title, QStringLiteral("Enregistrer - [Carte Dupont] ?"));
+    QCOMPARE(m_host->saves, saves);
+    if (closes) {
+        // The frame's panels hold no card any more; it is not asked again.
+        QVERIFY(m_host->objects.isEmpty());
+        QVERIFY(m_host->textATagValue.isEmpty() && m_host->textATextValue.isEmpty());
+        QCOMPARE(m_host->swatches, WhiteSwatches);
+        QVERIFY(card.close());
+        QCOMPARE(m_host->scripted.messages.size(), size_t(1));
+    } else {
+        // Kept and activated again.
+        QVERIFY(card.isVisible());
+        QCOMPARE(m_host->objects.first(), QStringLiteral("Lb1 | ZONE DE TEXTE"));
+        QCOMPARE(m_host->swatches.value(0), Colors::rgb(1, 2, 3));
+        QCOMPARE(m_host->textATagValue, QStringLiteral("3"));
+    }
+}
+
+void tst_CardWindow::aSaveThatWroteNothingKeepsTheWindow()
+{
+    // Yes, then the name dialog is cancelled: the window stays rather than
+    // lose the card.
+    m_host->scripted.queueMessage(Msg::Yes);
+    QVERIFY(!m_card->close());
+    QCOMPARE(m_host->saves, std::vector<bool>{true});
+    QVERIFY(m_card->isVisible());
+    QVERIFY(!m_host->objects.isEmpty()); // activated again
+    // Saved before, but the file can no longer be written.
+    m_card->setTag(QStringLiteral("/p/Carte.prj"));
+    m_host->saveSucceeds = false;
+    m_host->scripted.queueMessage(Msg::Yes);
+    QVERIFY(!m_card->close());
+    QCOMPARE(m_host->saves, (std::vector<bool>{true, false}));
+    QVERIFY(m_card->isVisible());
+}
+
+void tst_CardWindow::dragKeepsTheGrabbedPointAndTheFrame()
+{
+    placeItems();
     const CardLabel *label = m_card->Label(1);
-    const QPoint overLabel(int(label->Left / 15) + 3, int(label->Top / 15) + 3);
-    QTest::mouseMove(window(), onCard(overLabel));
-    QVERIFY(!m_host->panels.contains(3));
-    QVERIFY(m_card->BulleVisible);
-    QVERIFY(m_card->calls.last().startsWith(QStringLiteral("LabelMove 1 0 ")));
+    // The grabbed point stays under the pointer step after step; the frame
+    // keeps its margins.
+    press(Qt::LeftButton, OnLabel);
+    move(QPoint(125, 64));
+    QCOMPARE(QPointF(label->Left, label->Top), QPointF(1800, 900));
+    QVERIFY(m_card->bord().visible);
+    QCOMPARE(m_card->bord().rect, QRectF(1760, 890, label->Width() + 70, label->Height() + 30));
+    move(QPoint(131, 61));
+    QCOMPARE(QPointF(label->Left, label->Top), QPointF(1890, 855));
+    QVERIFY(m_host->textATagValue.isEmpty()); // nothing selected while dragging
+    // The release over the moved label is a click: it selects it.
+    release(Qt::LeftButton, QPoint(131, 61));
+    QCOMPARE(m_host->textATagValue, QStringLiteral("1"));
+    QCOMPARE(m_host->selectedRow, 0);
+    QCOMPARE(m_card->bord().rect, QRectF(1850, 845, label->Width() + 70, label->Height() + 30));
+    // Moving without a button moves nothing, nor with the right button.
+    move(QPoint(140, 70));
+    press(Qt::RightButton, QPoint(130, 62));
+    move(QPoint(160, 80));
+    release(Qt::RightButton, QPoint(160, 80));
+    QCOMPARE(QPointF(label->Left, label->Top), QPointF(1890, 855));
+}
 
-    // A move over the window's workspace takes the balloon down too.
-    QTest::mouseMove(window(), QPoint(30, 30));
+void tst_CardWindow::lockStopsDragsNotMenus()
+{
+    placeItems();
+    m_host->check1Values[2] = true;
+    press(Qt::LeftButton, OnLabel);
+    move(QPoint(125, 64));
+    release(Qt::LeftButton, QPoint(125, 64));
+    QCOMPARE(QPointF(m_card->Label(1)->Left, m_card->Label(1)->Top), QPointF(300, 150));
+    QVERIFY(!m_card->bord().visible);
+    QVERIFY(m_host->textATagValue.isEmpty()); // released away from it: no click
+    // A quick click still selects, and the right button still shows the menu.
+    click(Qt::LeftButton, OnLabel);
+    QCOMPARE(m_host->textATagValue, QStringLiteral("1"));
+    click(Qt::RightButton, OnLabel);
+    QCOMPARE(m_host->menusShown.size(), size_t(1));
+}
+
+void tst_CardWindow::contextMenusAndDoubleClicks()
+{
+    placeItems();
+    // On an item: selected first, then its menu at the pointer.
+    click(Qt::RightButton, OnLabel);
+    QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("label"), global(OnLabel)));
+    QCOMPARE(m_host->tagsAtMenu, QStringList{QStringLiteral("1")});
+    QCOMPARE(m_card->bord().rect, ItemSelection::labelFrame(*m_card->Label(1)));
+    click(Qt::RightButton, OnLogo);
+    QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("logo"), global(OnLogo)));
+    QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg1 | Logo image n°1"));
+    click(Qt::RightButton, QPoint(203, 153));
+    QCOMPARE(m_host->tagsAtMenu.back(), QStringLiteral("2"));
+    // On the empty card: the Tools menu, nothing selected.
+    m_host->textATagValue.clear();
+    click(Qt::RightButton, OnCard);
+    QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("tools"), global(OnCard)));
+    QVERIFY(m_host->textATagValue.isEmpty());
+    // The left button opens no menu.
+    click(Qt::LeftButton, OnCard);
+    click(Qt::LeftButton, OnLabel);
+    QCOMPARE(m_host->menusShown.size(), size_t(4));
+    // A double click runs the item's edit command; on the empty card nothing.
+    doubleClick(OnLabel);
+    QCOMPARE(m_host->outLabelClicks, std::vector<int>{0});
+    doubleClick(OnLogo);
+    QCOMPARE(m_host->outLogoClicks, std::vector<int>{0});
+    doubleClick(OnCard);
+    // Handlers called for items that are gone do nothing.
+    m_card->Label(2)->Visible = false;
+    m_card->Label_MouseDown(2, Qt::RightButton, 10, 10);
+    m_card->Logo_MouseDown(7, Qt::RightButton, 10, 10);
+    m_card->Label_DblClick(2);
+    m_card->Logo_DblClick(0);
+    m_card->Label_MouseMove(2, Qt::LeftButton, 100, 100);
+    QCOMPARE(m_host->menusShown.size(), size_t(4));
+    QCOMPARE(m_host->outLabelClicks.size() + m_host->outLogoClicks.size(), size_t(2));
+    QCOMPARE(m_card->Label(2)->Left, 3000.0f);
+}
+
+void tst_CardWindow::aMenuThatTookTheReleaseEndsTheGesture()
+{
+    placeItems();
+    m_host->realMenu = true;
+    press(Qt::RightButton, OnLabel);
+    QCOMPARE(m_host->menusShown.size(), size_t(1));
+    // The card never saw the release; the next press on the empty card is
+    // the card's, and a left drag there moves no label.
+    m_host->realMenu = false;
+    click(Qt::RightButton, OnCard);
+    QCOMPARE(m_host->menusShown.back().first, QStringLiteral("tools"));
+    press(Qt::LeftButton, QPoint(250, 150));
+    move(QPoint(260, 160));
+    release(Qt::LeftButton, QPoint(260, 160));
+    QCOMPARE(m_card->Label(1)->Left, 300.0f);
+    // Same with a plain move after the menu: the pointer is over the card.
+    m_host->realMenu = true;
+    press(Qt::RightButton, OnLabel);
+    m_host->panels.remove(3);
+    move(OnCard);
+    QVERIFY(m_host->panels.contains(3));
+}
+
+void tst_CardWindow::helpBalloonOverItems()
+{
+    placeItems();
+    Balloon &balloon = m_card->Bulle();
+    QCOMPARE(QList<int>({balloon.Style, balloon.Icon}), QList<int>({1, 1}));
+    // The "no balloons" option: none over the items, nor while dragging.
+    move(OnLabel);
+    press(Qt::LeftButton, OnLogo);
+    move(QPoint(115, 70));
+    release(Qt::LeftButton, QPoint(115, 70));
     QVERIFY(!m_card->BulleVisible);
-    QVERIFY(!m_host->panels.contains(3));
-}
+    QVERIFY(!balloon.window());
 
-void tst_CardWindow::clickOnItemsAndCard()
-{
-    CardLabel *label = m_card->Label(1);
-    CardLogo *logo = m_card->Logo(1);
-    label->Left = 300;
-    label->Top = 150;
-    logo->Left = 1500;
-    logo->Top = 900;
-    m_card->updateCard();
-
-    // Label at (20, 10) px: a press 5 px right and 4 px down of its corner
-    // is at (75, 60) twips in the label.
-    click(Qt::LeftButton, QPoint(25, 14));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LabelDown 1 1 75,60"),
-                                         QStringLiteral("LabelUp 1 1 75,60"), QStringLiteral("LabelClick 1")}));
-
-    m_card->calls.clear();
-    click(Qt::LeftButton, QPoint(110, 70));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LogoDown 1 1 150,150"),
-                                         QStringLiteral("LogoUp 1 1 150,150"), QStringLiteral("LogoClick 1")}));
-
-    // The empty card: a button down only.
-    m_card->calls.clear();
-    click(Qt::RightButton, QPoint(200, 150));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("CardDown 2 3000,2250")}));
-
-    // Overlapping items: the topmost takes the click.
-    label->Left = 1500;
-    label->Top = 900;
-    m_card->updateCard();
-    m_card->calls.clear();
-    click(Qt::LeftButton, QPoint(102, 62));
-    QCOMPARE(m_card->calls.last(), QStringLiteral("LabelClick 1"));
-    m_card->bringToFront(logo);
-    m_card->calls.clear();
-    click(Qt::LeftButton, QPoint(102, 62));
-    QCOMPARE(m_card->calls.last(), QStringLiteral("LogoClick 1"));
-
-    // A hidden item takes nothing.
-    logo->Visible = false;
-    label->Visible = false;
-    m_card->calls.clear();
-    click(Qt::LeftButton, QPoint(102, 62));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("CardDown 1 1530,930")}));
-}
-
-void tst_CardWindow::dragKeepsTheItemAndEndsInAClick()
-{
-    CardLabel *label = m_card->Label(1);
-    label->Left = 300;
-    label->Top = 150;
-    m_card->updateCard();
-
-    // Without the item following, the pointer leaves it: every move and the
-    // release still go to the label, and there is no click.
-    press(Qt::LeftButton, QPoint(25, 14));
-    QTest::mouseMove(window(), onCard(QPoint(200, 150)));
-    QTest::mouseRelease(window(), Qt::LeftButton, {}, onCard(QPoint(200, 150)));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LabelDown 1 1 75,60"),
-                                         QStringLiteral("LabelMove 1 1 2700,2100"),
-                                         QStringLiteral("LabelUp 1 1 2700,2100")}));
-
-    // When the label follows the pointer, the release is over it: a click.
-    m_card->dragLabels = true;
-    m_card->calls.clear();
-    press(Qt::LeftButton, QPoint(25, 14));
-    QTest::mouseMove(window(), onCard(QPoint(125, 64)));
-    QCOMPARE(label->Left, 300.0f + 1500);
-    QCOMPARE(label->Top, 150.0f + 750);
-    QTest::mouseRelease(window(), Qt::LeftButton, {}, onCard(QPoint(125, 64)));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LabelDown 1 1 75,60"),
-                                         QStringLiteral("LabelMove 1 1 1575,810"),
-                                         QStringLiteral("LabelUp 1 1 75,60"), QStringLiteral("LabelClick 1")}));
-
-    // A drag that starts on the empty card stays the card's.
-    m_card->calls.clear();
-    press(Qt::LeftButton, QPoint(250, 180));
-    QTest::mouseMove(window(), onCard(QPoint(127, 66)));
-    QTest::mouseRelease(window(), Qt::LeftButton, {}, onCard(QPoint(127, 66)));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("CardDown 1 3750,2700"),
-                                         QStringLiteral("CardMove 1 1905,990")}));
-}
-
-void tst_CardWindow::doubleClickAndOtherButtons()
-{
-    CardLabel *label = m_card->Label(1);
-    label->Left = 300;
-    label->Top = 150;
-    m_card->updateCard();
-
-    hover(QPoint(25, 14));
-    QTest::mouseDClick(window(), Qt::LeftButton, {}, onCard(QPoint(25, 14)));
-    // Down, up and click select; the second press is the double-click,
-    // with no second click.
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LabelDown 1 1 75,60"), QStringLiteral("LabelUp 1 1 75,60"),
-                                         QStringLiteral("LabelClick 1"), QStringLiteral("LabelDbl 1"),
-                                         QStringLiteral("LabelUp 1 1 75,60")}));
-
-    // The right button is no click.
-    click(Qt::RightButton, QPoint(25, 14));
-    QCOMPARE(m_card->calls, (QStringList{QStringLiteral("LabelDown 1 2 75,60"),
-                                         QStringLiteral("LabelUp 1 2 75,60")}));
-}
-
-void tst_CardWindow::drawsBackgroundItemsAndFrame()
-{
-    m_card->Picture1().setBackColor(Colors::rgb(0, 0, 200));
-    m_card->Picture1().cls();
-    CardLabel *label = m_card->Label(1);
-    label->ForeColor = Colors::rgb(255, 0, 0);
-    label->setFontSize(20);
-    label->setFontBold(true);
-    label->setCaption(QStringLiteral("MMM"));
-    label->Left = 150;
-    label->Top = 150;
-    CardLogo *logo = m_card->Logo(1);
-    logo->Left = 3000;
-    logo->Top = 1500;
-    m_card->setBord(QRectF(600, 2250, 1500, 450));
-    m_card->updateCard();
-
-    const QImage shot = m_card->cardView()->grab().toImage();
-    QCOMPARE(TestSupport::pixel(shot, 300, 10), Colors::rgb(0, 0, 200));
-
-    // The logo's picture, pixel for pixel, at (200, 100).
-    const QImage tmp = m_card->Tmp();
-    for (int y = 0; y < tmp.height(); y += 3)
-        for (int x = 0; x < tmp.width(); x += 3)
-            QCOMPARE(TestSupport::pixel(shot, 200 + x, 100 + y), TestSupport::pixel(tmp, x, y));
-
-    // Red text on the card inside the label's box, transparent around it.
-    const QRect box(10, 10, int(label->Width() / 15), int(label->Height() / 15));
-    int red = 0;
-    int blue = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x) {
-            const OleColor c = TestSupport::pixel(shot, x, y);
-            red += c == Colors::rgb(255, 0, 0);
-            blue += c == Colors::rgb(0, 0, 200);
-        }
-    QVERIFY(red > 30);
-    QVERIFY(blue > 30);
-
-    // The selection frame: a dotted outline around (40, 150) 100 x 30.
-    int dark = 0;
-    for (int x = 40; x < 140; ++x)
-        dark += TestSupport::pixel(shot, x, 150) == Colors::Black;
-    QVERIFY(dark >= 30 && dark <= 70);
-    QCOMPARE(TestSupport::pixel(shot, 90, 165), Colors::rgb(0, 0, 200));
-    m_card->hideBord();
-    const QImage after = m_card->cardView()->grab().toImage();
-    for (int x = 40; x < 140; ++x)
-        QCOMPARE(TestSupport::pixel(after, x, 150), Colors::rgb(0, 0, 200));
-
-    // Hidden items are not drawn.
-    logo->Visible = false;
-    m_card->updateLogo(1);
-    QCOMPARE(TestSupport::pixel(m_card->cardView()->grab().toImage(), 217, 117), Colors::rgb(0, 0, 200));
+    m_host->check1Values[0] = false;
+    move(OnLabel);
+    QVERIFY(m_card->BulleVisible);
+    QCOMPARE(balloon.Title(), QStringLiteral("Infos du label"));
+    QCOMPARE(balloon.TipText(), QStringLiteral("1. Clic gauche rapide sélectionne le contrôle\r"
+                                               "2. Clic gauche prolongé déplace le contrôle\r"
+                                               "3. Clic droit normal affiche un menu contextuel"));
+    QWidget *popup = balloon.window();
+    QVERIFY(popup && popup->isVisible());
+    QCOMPARE(balloon.tool(), m_card->cardView());
+    // Moving over the items keeps the same balloon, even over the logo.
+    move(OnLogo);
+    QCOMPARE(balloon.window(), popup);
+    QCOMPARE(balloon.Title(), QStringLiteral("Infos du label"));
+    // A move over the empty card takes it down; the logo then has its own.
+    move(OnCard);
+    QVERIFY(!m_card->BulleVisible);
+    QVERIFY(!balloon.window());
+    move(OnLogo);
+    QCOMPARE(balloon.Title(), QStringLiteral("Infos du logo"));
+    QVERIFY(balloon.window());
+    // So does a move over the window's workspace, and closing the window.
+    QTest::mouseMove(m_card->windowHandle(), QPoint(30, 30));
+    QVERIFY(!m_card->BulleVisible);
+    QVERIFY(!balloon.window());
+    move(OnLabel);
+    m_card->hideBalloon();
+    QVERIFY(!balloon.window());
 }
 
 QTEST_MAIN(tst_CardWindow)

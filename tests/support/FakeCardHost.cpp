@@ -2,12 +2,6 @@
 
 FakeCardHost::FakeCardHost() = default;
 
-void FakeCardHost::setStatusPanel(int panel, const QString &text)
-{
-    panels[panel] = text;
-    panelWrites.emplace_back(panel, text);
-}
-
 void FakeCardHost::clearObjects()
 {
     objects.clear();
@@ -23,7 +17,6 @@ void FakeCardHost::setObjectIndex(int row)
 {
     // A list box refuses a row it does not have.
     selectedRow = row >= 0 && row < objects.size() ? row : -1;
-    rowSelections.push_back(row);
     if (onRowSelected && selectedRow >= 0)
         onRowSelected(selectedRow);
 }
@@ -37,12 +30,6 @@ void FakeCardHost::setCheck2(int index, bool checked)
 {
     if (index >= 0 && index < 2)
         check2Values[index] = checked;
-}
-
-void FakeCardHost::setSwatchColor(int index, OleColor color)
-{
-    swatches[index] = color;
-    swatchWrites.emplace_back(index, color);
 }
 
 bool FakeCardHost::Sauver_unProjet(bool withDialog)

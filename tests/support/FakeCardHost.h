@@ -22,14 +22,12 @@ public:
     CommonDialog dialog{&scripted};
     QString applicationDir;
 
-    // Status bar panels by number, and every write in order.
+    // Status bar panels by number.
     QMap<int, QString> panels;
-    std::vector<std::pair<int, QString>> panelWrites;
 
     // Object list `Objets`.
     QStringList objects;
     int selectedRow = -1;
-    std::vector<int> rowSelections; // every setObjectIndex call
     // Runs when a row is selected (a test may route it to the card's
     // Label_Click / Logo_Click, as the frame's list does).
     std::function<void(int row)> onRowSelected;
@@ -42,9 +40,8 @@ public:
     bool check1Values[4] = {false, false, false, false};
     bool check2Values[2] = {false, false};
 
-    // Gradient swatches by index, and every write in order.
+    // Gradient swatches by index.
     QMap<int, OleColor> swatches;
-    std::vector<std::pair<int, OleColor>> swatchWrites;
 
     // Orientation handler calls and button selections.
     std::vector<int> optionClicks;
@@ -66,7 +63,7 @@ public:
     Prompts &prompts() override { return scripted; }
     CommonDialog &CMDialog1() override { return dialog; }
 
-    void setStatusPanel(int panel, const QString &text) override;
+    void setStatusPanel(int panel, const QString &text) override { panels[panel] = text; }
 
     void clearObjects() override;
     void addObject(const QString &row) override;
@@ -84,7 +81,7 @@ public:
     void setCheck2(int index, bool checked) override;
 
     OleColor swatchColor(int index) const override { return swatches.value(index, Colors::White); }
-    void setSwatchColor(int index, OleColor color) override;
+    void setSwatchColor(int index, OleColor color) override { swatches[index] = color; }
     void Option_Click(int index) override { optionClicks.push_back(index); }
     void selectOption(int index) override { optionSelections.push_back(index); }
 
