@@ -20,18 +20,12 @@
 #include <utility>
 #include <vector>
 
-class RecordingShell : public Shell {
-public:
+struct RecordingShell : Shell {
     QStringList opened;
-    bool open(const QString &target) override
-    {
-        opened.append(target);
-        return true;
-    }
+    bool open(const QString &target) override { opened.append(target); return true; }
 };
 
-class MemoryClipboard : public Clipboard {
-public:
+struct MemoryClipboard : Clipboard {
     QString textValue;
     int clears = 0;
     void setText(const QString &text) override { textValue = text; }

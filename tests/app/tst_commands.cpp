@@ -52,13 +52,11 @@ class tst_commands : public QObject {
     Q_OBJECT
 private slots:
     void openProject();
-    void saveWithAndWithoutDialog();
-    void failedSaveKeepsNameAndPath();
+    void saveWithAndWithoutDialogAndFailing();
     void autosaveTick();
     void commandLineFiles();
     void editUndoTexts();
-    void toolsWithoutACard();
-    void helpAndPrinterSetup();
+    void withoutACard();
 };
 
 void tst_commands::openProject()
@@ -95,7 +93,7 @@ void tst_commands::openProject()
                      QStringLiteral("Le fichier \"Carte.prj\" est déjà en cours d'utilisation."));
 }
 
-void tst_commands::saveWithAndWithoutDialog()
+void tst_commands::saveWithAndWithoutDialogAndFailing()
 {
     FrameFixture f;
     QVERIFY(f.start());
@@ -133,30 +131,20 @@ void tst_commands::saveWithAndWithoutDialog()
     QCOMPARE(card->Caption(), QStringLiteral("Salon"));
     QCOMPARE(card->Tag(), renamed);
     QVERIFY(f.prompts.messages.empty());
-}
 
-void tst_commands::failedSaveKeepsNameAndPath()
-{
-    FrameFixture f;
-    QVERIFY(f.start());
-    // A folder that is a plain file cannot hold the project, even for root.
-    QVERIFY(f.dir.writeFile(QStringLiteral("Bouchon"), "x"));
-    const QString blocked = f.dir.filePath(QStringLiteral("Bouchon/Carte.prj"));
-    frmProjet *card = f.frame->newCard();
+    // A failed save, with or without the dialog, says so and keeps the
+    // card's name and path. A folder that is a plain file cannot hold the
+    // project, even for root.
+    const QString blocked = f.dir.filePath(QStringLiteral("Projets/Salon.prj/Carte.prj"));
     f.prompts.queueFile(blocked);
     f.frame->Mnu_Outfich_Click(5);
-    QCOMPARE(f.prompts.messages.size(), std::size_t(1));
-    checkExclamation(f.prompts.messages[0], cannotSave(blocked));
-    QCOMPARE(card->Caption(), QStringLiteral("Projet1"));
-    QVERIFY(card->Tag().isEmpty());
-
-    // Without the dialog.
-    card->setCaption(QStringLiteral("Bon"));
+    checkExclamation(f.prompts.messages.back(), cannotSave(blocked));
+    QCOMPARE(card->Caption(), QStringLiteral("Salon"));
+    QCOMPARE(card->Tag(), renamed);
     card->setTag(blocked);
     f.frame->Mnu_Outfich_Click(4);
     QCOMPARE(f.texts(), QStringList({cannotSave(blocked), cannotSave(blocked)}));
     QCOMPARE(card->Tag(), blocked);
-    QCOMPARE(card->Caption(), QStringLiteral("Bon"));
 }
 
 void tst_commands::autosaveTick()
@@ -237,9 +225,10 @@ void tst_commands::editUndoTexts()
     edit(4);
     QCOMPARE(label->Caption(), QStringLiteral("Main"));
 
-    // Copy overwrites the undo text: undo after a delete brings back the
-    // text as it was at the copy.
+    // Copy overwrites the undo text: an undo right after it keeps the text.
     edit(3);
+    edit(0);
+    QCOMPARE(label->Caption(), QStringLiteral("Main"));
     edit(5);
     QCOMPARE(label->Caption(), QStringLiteral("ZONE DE TEXTE"));
     edit(0);
@@ -251,25 +240,33 @@ void tst_commands::editUndoTexts()
     QCOMPARE(label->Caption(), QStringLiteral("Main"));
 }
 
-void tst_commands::toolsWithoutACard()
+void tst_commands::withoutACard()
 {
     FrameFixture f;
     QVERIFY(f.start());
-    for (int index : {0, 3, 8}) {
-        f.prompts.reset();
-        f.frame->Mnu_OutOutils_Click(index);
-        QCOMPARE(f.prompts.messages.size(), std::size_t(1));
-        checkExclamation(f.prompts.messages[0], NoProject);
-    }
-    // "Nettoyer le presse-papier" empties it and says so, then finds no card.
-    f.prompts.reset();
+    // Help documents go to the desktop's shell; nothing is said.
+    for (int index : {0, 2, 3, 6})
+        f.frame->Mnu_OutInfo_Click(index);
+    const QString dir = f.dir.path() + u'/';
+    QCOMPARE(f.shell.opened, QStringList({dir + QStringLiteral("Aide.chm"), dir + QStringLiteral("historique.rtf"),
+                                          dir + QStringLiteral("licence.rtf"),
+                                          QStringLiteral("https://brivadune.example.org")}));
+    f.frame->Mnu_Outfich_Click(9);
+    QCOMPARE(f.prompts.dialogs.back().kind, Prompts::DialogKind::Printer);
+    QCOMPARE(f.prompts.dialogs.back().snapshot.Flags, 0x240);
+    QVERIFY(f.prompts.messages.empty());
+
+    // The Tools commands and "Réinitialiser le fond" find no card and say
+    // so; "Nettoyer le presse-papier" first empties it and says that.
     f.clipboard.textValue = QStringLiteral("reste");
-    f.frame->Mnu_OutOutils_Click(10);
-    QCOMPARE(f.clipboard.clears, 1);
-    QCOMPARE(f.texts(), QStringList({QStringLiteral("Le presse-papier est maintenant nettoyé."), NoProject}));
-    QCOMPARE(f.prompts.messages[0].style, int(Msg::Information));
+    for (int index : {0, 3, 10})
+        f.frame->Mnu_OutOutils_Click(index);
     f.frame->Mnu_OutPal_Click(0);
-    QCOMPARE(f.prompts.messages.back().text, NoProject);
+    QCOMPARE(f.clipboard.clears, 1);
+    QCOMPARE(f.texts(), QStringList({NoProject, NoProject, QStringLiteral("Le presse-papier est maintenant nettoyé."),
+                                     NoProject, NoProject}));
+    checkExclamation(f.prompts.messages[0], NoProject);
+    QCOMPARE(f.prompts.messages[2].style, int(Msg::Information));
 
     // The shared gradient painter speaks through the frame while it lives.
     Surface surface(300, 300);
@@ -277,23 +274,6 @@ void tst_commands::toolsWithoutACard()
     QCOMPARE(f.prompts.messages.back().text, QStringLiteral("Nope"));
     f.frame.reset();
     QCOMPARE(ColorGradient::shared().prompts(), nullptr);
-}
-
-void tst_commands::helpAndPrinterSetup()
-{
-    FrameFixture f;
-    QVERIFY(f.start());
-    for (int index : {0, 2, 3, 6})
-        f.frame->Mnu_OutInfo_Click(index);
-    const QString dir = f.dir.path() + u'/';
-    QCOMPARE(f.shell.opened, QStringList({dir + QStringLiteral("Aide.chm"), dir + QStringLiteral("historique.rtf"),
-                                          dir + QStringLiteral("licence.rtf"),
-                                          QStringLiteral("https://brivadune.example.org")}));
-    QVERIFY(f.prompts.messages.empty());
-
-    f.frame->Mnu_Outfich_Click(9);
-    QCOMPARE(f.prompts.dialogs.back().kind, Prompts::DialogKind::Printer);
-    QCOMPARE(f.prompts.dialogs.back().snapshot.Flags, 0x240);
 }
 
 QTEST_MAIN(tst_commands)

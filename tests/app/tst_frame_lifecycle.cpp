@@ -35,39 +35,11 @@ void clickTab(frmMenu &frame, int tab)
 class tst_frame_lifecycle : public QObject {
     Q_OBJECT
 private slots:
-    void startUp();
     void unusableFolderAndTinyFrame();
-    void pagesAndThePaletteMessage();
+    void startUpAndPages();
     void autosaveSwitch();
     void quitConfirmation();
 };
-
-void tst_frame_lifecycle::startUp()
-{
-    FrameFixture f;
-    QCOMPARE(f.frame->windowTitle(), QStringLiteral("Brivadune"));
-    f.frame->Niveau()->setCurrentIndex(3);
-    QVERIFY(f.frame->MDIForm_Load());
-    QVERIFY(QDir(f.dir.filePath(QStringLiteral("Projets"))).exists());
-    QStringList levels;
-    for (int i = 0; i < f.frame->Niveau()->count(); ++i)
-        levels << f.frame->Niveau()->itemText(i);
-    QCOMPARE(levels, QStringList({"Très Important", "Normal", "Plus précis", "Réglages très fin!"}));
-    QCOMPARE(f.frame->Niveau()->currentIndex(), 1);
-    QCOMPARE(f.frame->niveauStep(), 200);
-    QCOMPARE(visiblePage(*f.frame), 1);
-    QVERIFY(!f.frame->Timer1()->isActive());
-    QVERIFY(f.prompts.messages.empty());
-    // Centred on the screen at the design size.
-    const QRect screen = f.frame->screen()->geometry();
-    QCOMPARE(f.frame->geometry(), QRect(QPoint(screen.left() + (screen.width() - FrameLayout::DesignWidthPx) / 2,
-                                               screen.top() + (screen.height() - FrameLayout::DesignHeightPx) / 2),
-                                        QSize(FrameLayout::DesignWidthPx, FrameLayout::DesignHeightPx)));
-    // An existing "Projets" is no error.
-    FrameFixture again(f.dir.path());
-    f.frame.reset();
-    QVERIFY(again.frame->MDIForm_Load());
-}
 
 void tst_frame_lifecycle::unusableFolderAndTinyFrame()
 {
@@ -98,10 +70,27 @@ void tst_frame_lifecycle::unusableFolderAndTinyFrame()
     QCOMPARE(parent.readFile(QStringLiteral("plain-file")), QByteArray("not a folder"));
 }
 
-void tst_frame_lifecycle::pagesAndThePaletteMessage()
+void tst_frame_lifecycle::startUpAndPages()
 {
     FrameFixture f;
-    QVERIFY(f.start());
+    QCOMPARE(f.frame->windowTitle(), QStringLiteral("Brivadune"));
+    f.frame->Niveau()->setCurrentIndex(3);
+    QVERIFY(f.frame->MDIForm_Load());
+    QVERIFY(QDir(f.dir.filePath(QStringLiteral("Projets"))).exists());
+    QStringList levels;
+    for (int i = 0; i < f.frame->Niveau()->count(); ++i)
+        levels << f.frame->Niveau()->itemText(i);
+    QCOMPARE(levels, QStringList({"Très Important", "Normal", "Plus précis", "Réglages très fin!"}));
+    QCOMPARE(f.frame->niveauStep(), 200);
+    QVERIFY(!f.frame->Timer1()->isActive());
+    // Centred on the screen at the design size.
+    const QRect screen = f.frame->screen()->geometry();
+    QCOMPARE(f.frame->geometry(), QRect(QPoint(screen.left() + (screen.width() - FrameLayout::DesignWidthPx) / 2,
+                                               screen.top() + (screen.height() - FrameLayout::DesignHeightPx) / 2),
+                                        QSize(FrameLayout::DesignWidthPx, FrameLayout::DesignHeightPx)));
+    f.frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
+    QCOMPARE(visiblePage(*f.frame), 1);
     QStringList captions;
     for (int i = 0; i < f.frame->Tab1()->count(); ++i)
         captions << f.frame->Tab1()->tabText(i);
