@@ -145,6 +145,11 @@ void tst_commands::saveWithAndWithoutDialogAndFailing()
     f.frame->Mnu_Outfich_Click(4);
     QCOMPARE(f.texts(), QStringList({cannotSave(blocked), cannotSave(blocked)}));
     QCOMPARE(card->Tag(), blocked);
+    // Closing with "save" as the answer fails the same way: the window stays.
+    f.prompts.queueMessage(Msg::Yes);
+    f.frame->Mnu_Outfich_Click(2);
+    QCOMPARE(f.prompts.messages.back().text, cannotSave(blocked));
+    QCOMPARE(f.frame->cards().size(), 1);
 }
 
 void tst_commands::autosaveTick()
