@@ -116,13 +116,15 @@ void TestQtPrompts::fileDialogs()
     QCOMPARE(dialog.FileName, dir.filePath(u"Projets/carte.prj"_s));
     QCOMPARE(dialog.FilterIndex, 1);
 
-    // Saving asks before overwriting only with the flag.
+    // Saving asks before overwriting only with the flag. The proposed name
+    // is a new file: the dialog's folder listing loads in the background and
+    // would select an existing one again, asking to replace it.
     dialog.Flags = CommonDialog::OverwritePrompt;
+    dialog.FileName = dir.filePath(u"Projets/copie.prj"_s);
     whenModal<QFileDialog>([](QFileDialog *dlg) {
         QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!dlg->testOption(QFileDialog::DontConfirmOverwrite));
         QCOMPARE(dlg->labelText(QFileDialog::Accept), u"Enregistrer"_s);
-        dlg->selectFile(u"copie.prj"_s);
         static_cast<QDialog *>(dlg)->accept();
     });
     QVERIFY(dialog.ShowSave());
