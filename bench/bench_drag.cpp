@@ -12,6 +12,8 @@
 //   moved_steps        share of the steps that moved the label (the others
 //                      round to the same pixel)
 
+#include "BenchMain.h"
+
 #include "QuietCardHost.h"
 #include "document/frmProjet.h"
 #include "imaging/ColorGradient.h"
@@ -138,13 +140,5 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

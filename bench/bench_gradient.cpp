@@ -6,6 +6,8 @@
 // BM_GradientLineByLine paints the same picture through the Surface's
 // drawing calls one line or circle at a time, for comparison.
 
+#include "BenchMain.h"
+
 #include "imaging/ColorGradient.h"
 #include "imaging/ForwardingPaintTarget.h"
 #include "platform/Surface.h"
@@ -74,13 +76,5 @@ BENCHMARK(BM_GradientLineByLine)->Apply(kindsAndResolutions);
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -2,6 +2,8 @@
 // small picture file, through the card window's Projet_Sauver and
 // Projet_Ouvrir (a whole .prj file each time).
 
+#include "BenchMain.h"
+
 #include "QuietCardHost.h"
 #include "document/frmProjet.h"
 
@@ -98,10 +100,5 @@ BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }
