@@ -20,8 +20,8 @@ public:
     QString objectText(int row) const override { return m_rows.value(row); }
     int objectIndex() const override { return m_row; }
     void setObjectIndex(int row) override { m_row = row; }
-    QString textATag() const override { return m_tag; }
-    void setTextATag(const QString &tag) override { m_tag = tag; }
+    std::optional<CardItemRef> selection() const override { return m_selection; }
+    void setSelection(std::optional<CardItemRef> item) override { m_selection = item; }
     QString textAText() const override { return m_text; }
     void setTextAText(const QString &text) override { m_text = text; }
     bool check1(int) const override { return false; }
@@ -42,6 +42,6 @@ private:
     CommonDialog m_dialog{&m_prompts};
     QStringList m_rows;
     int m_row = -1;
-    QString m_tag;
+    std::optional<CardItemRef> m_selection;
     QString m_text;
 };

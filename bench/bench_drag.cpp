@@ -67,11 +67,13 @@ void BM_DragStep(benchmark::State &state)
         label->Left = float((i - 1) % 10 * 470);
         label->Top = float((i - 1) / 10 * 300);
     }
-    ColorGradient &gradient = ColorGradient::shared();
-    gradient.SetColor(0, Colors::rgb(200, 30, 40));
-    gradient.SetColor(5, Colors::rgb(250, 240, 120));
-    gradient.SetColor(10, Colors::rgb(20, 60, 180));
-    gradient.PaintObject(card.Picture1(), 8);
+    CardDocument &doc = card.doc();
+    doc.Color1 = Colors::rgb(200, 30, 40);
+    doc.Color2 = Colors::rgb(250, 240, 120);
+    doc.Color3 = Colors::rgb(20, 60, 180);
+    doc.NumOption = 8;
+    doc.NumFond = 1;
+    card.Reinitialiser();
     card.updateCard();
 
     card.show();

@@ -37,7 +37,7 @@ struct Fixture {
     {
         auto card = std::make_unique<frmProjet>(&host);
         for (int i = 1; i <= Items; ++i) {
-            CardLabel *label = card->createLabel(i);
+            CardLabel *label = card->doc().createLabel(i);
             label->setCaption(QStringLiteral("Étiquette n°%1 – Atelier du Port").arg(i));
             label->setFontBold(i % 2 == 0);
             label->setFontSize(8.25f + float(i % 5));
@@ -45,7 +45,7 @@ struct Fixture {
             label->Top = float(i * 11);
             label->Left = float(i * 7) + 0.5f;
             label->Visible = true;
-            CardLogo *logo = card->createLogo(i);
+            CardLogo *logo = card->doc().createLogo(i);
             logo->Tag = picture;
             logo->setPicture(QImage(picture));
             logo->setStretch(i % 2 == 0);
@@ -55,11 +55,11 @@ struct Fixture {
             logo->Left = float(i * 5);
             logo->Visible = true;
         }
-        card->Color1 = 255;
-        card->Color2 = 65280;
-        card->Color3 = 16711680;
-        card->NumOption = 8;
-        card->NumFond = 1;
+        card->doc().Color1 = 255;
+        card->doc().Color2 = 65280;
+        card->doc().Color3 = 16711680;
+        card->doc().NumOption = 8;
+        card->doc().NumFond = 1;
         return card;
     }
 };

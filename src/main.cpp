@@ -1,5 +1,6 @@
 // Brivadune: reads the command line and starts the main frame.
 #include "app/AutoAnswerPrompts.h"
+#include "app/HeadlessExport.h"
 #include "app/StartupReport.h"
 #include "app/frmMenu.h"
 #include "platform/AppPaths.h"
@@ -9,14 +10,42 @@
 #include "platform/Shell.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
 
+namespace {
+
+// The commands that write a file and end, without any window: they work
+// with no display and take no single-instance lock.
+int runHeadless(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Brivadune"));
+    QStringList args = QGuiApplication::arguments();
+    args.removeFirst();
+    AppPaths::resolveAppDir(args, QGuiApplication::applicationDirPath());
+    return HeadlessExport::run(args);
+}
+
+bool headlessRequested(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return HeadlessExport::requested(args);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const long long startMs = StartupReport::steadyNowMs();
+    if (headlessRequested(argc, argv))
+        return runHeadless(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -3,7 +3,6 @@
 #include "document/CardLabel.h"
 #include "document/CardLogo.h"
 #include "platform/Surface.h"
-#include "platform/TextConv.h"
 
 namespace PanelSelection {
 
@@ -14,16 +13,6 @@ const QString &separator()
     return text;
 }
 } // namespace
-
-std::optional<int> indexFromTag(const QString &tag)
-{
-    if (tag.isEmpty())
-        return std::nullopt;
-    const std::optional<std::int16_t> index = TextConv::toInt16(tag);
-    if (!index)
-        return std::nullopt;
-    return int(*index);
-}
 
 std::optional<int> rowNumber(const QString &row)
 {

@@ -8,15 +8,10 @@ class CardLabel;
 class CardLogo;
 class Surface;
 
-// How the tool panel and the item menus read the selection and place an
-// item: the index held by the selection text box's tag, the item number of
-// an object-list row, the selection frame around an item and the centred
+// How the tool panel and the item menus read the object list and place an
+// item: the item number of an object-list row, the selection frame around an item and the centred
 // positions on the card.
 namespace PanelSelection {
-
-// The item index a tag holds (a whole number as text); nothing when the
-// tag is empty or not a 16-bit number.
-std::optional<int> indexFromTag(const QString &tag);
 
 // The number of an object-list row: the digits from the third character up
 // to the blank before " | " ("Lb12 | Atelier" gives 12); nothing for a row

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "document/CardHost.h"
+#include "imaging/ColorGradient.h"
 #include "platform/CommonDialog.h"
+#include "platform/DialogRunner.h"
 #include "platform/Services.h"
 
 #include <QHash>
@@ -145,8 +147,10 @@ public:
     QPushButton *Palette(int index) const;
     // Move step in twips of the selected `Niveau` entry.
     int niveauStep() const;
+    // The gradient painter of the swatches.
+    ColorGradient &swatchPainter() { return m_gradient; }
 
-    // Selection kind: 0 none yet, 1 label, 2 logo.
+    // Selection kind chosen in the object list: 0 none yet, 1 label, 2 logo.
     int SelectionKind = 0;
 
     // Panel handlers.
@@ -183,8 +187,8 @@ public:
     QString objectText(int row) const override;
     int objectIndex() const override;
     void setObjectIndex(int row) override;
-    QString textATag() const override { return m_textATag; }
-    void setTextATag(const QString &tag) override { m_textATag = tag; }
+    std::optional<CardItemRef> selection() const override { return m_selection; }
+    void setSelection(std::optional<CardItemRef> item) override { m_selection = item; }
     QString textAText() const override;
     void setTextAText(const QString &text) override;
     bool check1(int index) const override;
@@ -204,9 +208,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // Shows a modal dialog of the frame (the about box, later the wizard and
-    // the print window); tests replace it so nothing blocks.
-    virtual int runModal(QDialog &dialog);
+    // Shows a modal dialog of the frame (the about box, the wizard, the
+    // print window...) through the services' runner, which tests replace
+    // so nothing blocks.
+    int runModal(QDialog &dialog);
 
 private:
     void buildCentralArea();
@@ -240,7 +245,11 @@ private:
     void discardCard(frmProjet *card);
 
     Services m_services;
+    ModalDialogRunner m_modalRunner;
     CommonDialog m_dialog;
+    // The gradient painter of the background page's swatches: its stops 0,
+    // 5 and 10 follow the swatches; cards paint their own gradients.
+    ColorGradient m_gradient;
     std::unique_ptr<SingleInstance> m_instance;
     QStringList m_startupFiles;
     int m_windowMode = 0;
@@ -265,7 +274,7 @@ private:
     std::array<QWidget *, 5> m_pages{};        // 1..4
     std::array<QPushButton *, 9> m_boutons{};  // 1..8
     QLineEdit *m_textA = nullptr;
-    QString m_textATag;
+    std::optional<CardItemRef> m_selection;
     std::array<QCheckBox *, 4> m_check1{};
     std::array<QCheckBox *, 2> m_check2{};
     QComboBox *m_niveau = nullptr;

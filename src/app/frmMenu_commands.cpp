@@ -3,7 +3,7 @@
 // fixed indexes.
 #include "frmMenu.h"
 
-#include "PanelSelection.h"
+#include "CardExport.h"
 #include "frmAbout.h"
 #include "document/frmProjet.h"
 #include "platform/AppPaths.h"
@@ -15,12 +15,21 @@
 
 namespace {
 
-// The label the Edit menu works on: the one whose index the selection box's
-// tag holds. Null without a card, a selection or such a label.
-CardLabel *selectedLabel(frmProjet *card, const QString &tag)
+// The "Palette 2D" menu items and panel buttons (same index) and the
+// effect each asks for; the other indexes are separators.
+std::optional<ImageEffect> paletteEffect(int index)
 {
-    const std::optional<int> index = PanelSelection::indexFromTag(tag);
-    return card && index ? card->Label(*index) : nullptr;
+    switch (index) {
+    case 2: return ImageEffect{ImageEffect::Brightness, 10};
+    case 3: return ImageEffect{ImageEffect::Brightness, -10};
+    case 5: return ImageEffect{ImageEffect::Gamma, 10};
+    case 6: return ImageEffect{ImageEffect::Greyscale, 0};
+    case 7: return ImageEffect{ImageEffect::Inversion, 255};
+    case 9: return ImageEffect{ImageEffect::Blur, 0};
+    case 11: return ImageEffect{ImageEffect::Emboss, 255};
+    case 12: return ImageEffect{ImageEffect::Engrave, 255};
+    default: return std::nullopt;
+    }
 }
 
 // The printer set-up dialog (0x40) returning an information context (0x200).
@@ -69,7 +78,7 @@ void frmMenu::Mnu_OutEdition_Click(int index)
     }
 
     frmProjet *card = activeCard();
-    CardLabel *label = selectedLabel(card, textATag());
+    CardLabel *label = card ? card->selectedLabel() : nullptr;
     if (!label)
         return;
     Clipboard *clipboard = m_services.clipboard;
@@ -154,22 +163,32 @@ void frmMenu::Mnu_OutOutils_Click(int index)
         break;
     case 3: card->Ajouter_UnFond(); break;
     case 4: card->Fond_parDefaut(); break;
-    // 6 to 8 export, open or copy the flattened card.
+    case 6: CardExport(m_services, CMDialog1()).exportBmp(*card); break;
+    case 7: CardExport(m_services, CMDialog1()).openInEditor(*card); break;
+    case 8: CardExport(m_services, CMDialog1()).copyToClipboard(*card); break;
     default: break;
     }
-    card->Reinitialiser();
+    // The dialogs and messages ran their own event loops: the card is
+    // looked up again.
+    if (frmProjet *current = activeCard())
+        current->Reinitialiser();
 }
 
 void frmMenu::Mnu_OutPal_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutPal_Click"), index);
-    // The other indexes are the picture effects.
-    if (index != 0)
+    frmProjet *card = activeCard();
+    if (index == 0) {
+        if (card)
+            card->Reinitialiser();
+        else
+            prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
         return;
-    if (frmProjet *card = activeCard())
-        card->Reinitialiser();
-    else
-        prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
+    }
+    // Without a card the effects do nothing.
+    const std::optional<ImageEffect> effect = paletteEffect(index);
+    if (card && effect)
+        card->applyEffect(*effect);
 }
 
 void frmMenu::Mnu_OutPro_Click(int index)

@@ -76,12 +76,20 @@ OleColor frmMenu::swatchColor(int index) const
 
 void frmMenu::setSwatchColor(int index, OleColor color)
 {
-    if (ColorSwatch *swatch = Color(index))
-        swatch->setBackColor(color);
+    ColorSwatch *swatch = Color(index);
+    if (!swatch)
+        return;
+    swatch->setBackColor(color);
+    // The swatches' painter has the swatch colours as its stops.
+    m_gradient.SetColor(index, color);
 }
 
 void frmMenu::selectOption(int index)
 {
-    if (QToolButton *button = Option(index))
-        button->setChecked(true);
+    QToolButton *button = Option(index);
+    if (!button)
+        return;
+    button->setChecked(true);
+    // "Rétablir le dégradé" redraws in the orientation shown.
+    Color(0)->tag = QString::number(index);
 }

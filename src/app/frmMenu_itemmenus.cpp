@@ -27,12 +27,10 @@ void frmMenu::Mnu_OutLabel_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutLabel_Click"), index);
     const QPointer<frmProjet> card = activeCard();
-    const std::optional<int> n = PanelSelection::indexFromTag(m_textATag);
-    if (!card || !n)
+    CardLabel *label = card ? card->selectedLabel() : nullptr;
+    if (!label)
         return;
-    CardLabel *label = card->Label(*n);
-    if (!label || !label->Visible)
-        return;
+    const CardItemRef item{CardItemRef::LabelItem, label->index};
 
     switch (index) {
     case 0:
@@ -44,12 +42,12 @@ void frmMenu::Mnu_OutLabel_Click(int index)
     case 5:
     case 6:
     case 7: centreItem(*label, index, card->Picture1()); break;
-    case 9: card->bringToFront(label); break;
-    case 10: card->sendToBack(label); break;
+    case 9: card->bringToFront(item); break;
+    case 10: card->sendToBack(item); break;
     case 12:
         label->Visible = false;
         card->hideBord();
-        card->updateLabel(*n);
+        card->updateLabel(item.index);
         card->Mise_aJour();
         return;
     default: return;
@@ -57,7 +55,7 @@ void frmMenu::Mnu_OutLabel_Click(int index)
     // The font and colour dialogs ran their own event loop.
     if (!card)
         return;
-    card->updateLabel(*n);
+    card->updateLabel(item.index);
     if (label->Visible)
         card->setBord(PanelSelection::labelFrame(*label));
 }
@@ -66,12 +64,10 @@ void frmMenu::Mnu_OutLogo_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutLogo_Click"), index);
     const QPointer<frmProjet> card = activeCard();
-    const std::optional<int> n = PanelSelection::indexFromTag(m_textATag);
-    if (!card || !n)
+    CardLogo *logo = card ? card->selectedLogo() : nullptr;
+    if (!logo)
         return;
-    CardLogo *logo = card->Logo(*n);
-    if (!logo || !logo->Visible)
-        return;
+    const CardItemRef item{CardItemRef::LogoItem, logo->index};
 
     switch (index) {
     case 0:
@@ -85,12 +81,12 @@ void frmMenu::Mnu_OutLogo_Click(int index)
     case 2: {
         // The new picture goes into the logo the menu was opened on, not
         // into the slot created last.
-        const int lastSlot = card->NumLogo;
-        card->NumLogo = *n;
+        const int lastSlot = card->doc().NumLogo;
+        card->doc().NumLogo = item.index;
         card->Ajouter_UnLogo(true);
         if (!card)
             return;
-        card->NumLogo = lastSlot;
+        card->doc().NumLogo = lastSlot;
         break;
     }
     case 3:
@@ -104,17 +100,17 @@ void frmMenu::Mnu_OutLogo_Click(int index)
     case 5:
     case 6:
     case 7: centreItem(*logo, index, card->Picture1()); break;
-    case 9: card->bringToFront(logo); break;
-    case 10: card->sendToBack(logo); break;
+    case 9: card->bringToFront(item); break;
+    case 10: card->sendToBack(item); break;
     case 12:
         logo->Visible = false;
         card->hideBord();
-        card->updateLogo(*n);
+        card->updateLogo(item.index);
         card->Mise_aJour();
         return;
     default: return;
     }
-    card->updateLogo(*n);
+    card->updateLogo(item.index);
     if (logo->Visible)
         card->setBord(PanelSelection::logoFrame(*logo));
 }

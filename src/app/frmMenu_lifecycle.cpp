@@ -7,7 +7,6 @@
 #include "SingleInstance.h"
 #include "TabStrip.h"
 #include "document/frmProjet.h"
-#include "imaging/ColorGradient.h"
 #include "platform/AppPaths.h"
 #include "platform/Prompts.h"
 #include "platform/Units.h"
@@ -47,14 +46,8 @@ bool frmMenu::MDIForm_Load()
         return false;
     }
     centreOnScreen();
-    // The shared gradient painter reports through the frame's prompts for
-    // as long as the frame lives.
-    Prompts *messages = &prompts();
-    ColorGradient::shared().setPrompts(messages);
-    connect(this, &QObject::destroyed, [messages] {
-        if (ColorGradient::shared().prompts() == messages)
-            ColorGradient::shared().setPrompts(nullptr);
-    });
+    // The swatches' gradient painter reports through the frame's prompts.
+    m_gradient.setPrompts(&prompts());
     // From here on a failing step does not stop the start.
     createProjectsFolder();
     Niveau()->setCurrentIndex(1);
@@ -211,5 +204,6 @@ bool frmMenu::eventFilter(QObject *watched, QEvent *event)
 
 int frmMenu::runModal(QDialog &dialog)
 {
-    return dialog.exec();
+    DialogRunner &runner = m_services.dialogs ? *m_services.dialogs : m_modalRunner;
+    return runner.run(dialog);
 }

@@ -6,16 +6,12 @@
 #include "ColorSwatch.h"
 #include "PanelSelection.h"
 #include "document/frmProjet.h"
-#include "imaging/ColorGradient.h"
 #include "platform/TextConv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPointer>
-
-using PanelSelection::indexFromTag;
 
 namespace {
 
@@ -53,32 +49,6 @@ void moveItem(Item &item, int button, int step, const Surface &card)
     }
 }
 
-// Loads a picture file; a null image when it cannot be read.
-QImage readPicture(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    return reader.read();
-}
-
-// Paints the card's background picture (the path in its surface's tag)
-// stretched over the whole card through the loading picture PictS. False,
-// with the card untouched, when the picture cannot be read.
-bool repaintBackgroundPicture(frmProjet &card)
-{
-    const QImage picture = readPicture(card.Picture1().tag);
-    if (picture.isNull())
-        return false;
-    Surface &holder = card.PictS();
-    holder.resize(picture.width() * holder.twipsPerPixelX(), picture.height() * holder.twipsPerPixelY());
-    holder.setImage(picture);
-    Surface &surface = card.Picture1();
-    surface.cls();
-    surface.paintPicture(holder.image(), 0, 0, surface.scaleWidth(), surface.scaleHeight());
-    holder.resize(0, 0);
-    return true;
-}
-
 } // namespace
 
 // ---- Page 1: the selected label's text and style --------------------------
@@ -88,18 +58,16 @@ void frmMenu::TextA_Change()
     // Only a selected label follows the box.
     if (SelectionKind != 1)
         return;
-    if (m_textATag.isEmpty()) {
+    if (!m_selection) {
         if (!m_textA->text().isEmpty())
             m_textA->clear();
         return;
     }
     frmProjet *card = activeCard();
-    const std::optional<int> n = indexFromTag(m_textATag);
-    if (!card || !n)
-        return;
-    CardLabel *label = visibleLabel(*card, *n);
+    CardLabel *label = card ? card->selectedLabel() : nullptr;
     if (!label)
         return;
+    const int n = label->index;
     const QString text = m_textA->text();
     if (text.isEmpty()) {
         // An emptied label keeps its size, so it can still be found and
@@ -110,14 +78,14 @@ void frmMenu::TextA_Change()
         label->setCaption(text);
         label->setAutoSize(true);
     }
-    card->updateLabel(*n);
+    card->updateLabel(n);
     // Selecting the label again moves the frame to its new size; the card
     // writes back the same text, which changes nothing here.
-    card->Label_Click(*n);
+    card->Label_Click(n);
 
     // The label's row of the list shows the new text: the selected row
     // when it is that label's, else the label's own row.
-    const QString item = QStringLiteral("Lb") + QString::number(*n);
+    const QString item = QStringLiteral("Lb") + QString::number(n);
     int row = m_objets->currentIndex();
     if (row < 0 || PanelSelection::rowItem(m_objets->itemText(row)) != item) {
         row = -1;
@@ -133,18 +101,15 @@ void frmMenu::TextA_Change()
 void frmMenu::Check2_Click(int index)
 {
     frmProjet *card = activeCard();
-    const std::optional<int> n = indexFromTag(m_textATag);
     QCheckBox *box = Check2(index);
-    if (!card || !n || !box)
-        return;
-    CardLabel *label = visibleLabel(*card, *n);
+    CardLabel *label = card && box ? card->selectedLabel() : nullptr;
     if (!label)
         return;
     if (index == 0)
         label->setFontUnderline(box->isChecked());
     else
         label->setFontStrikethru(box->isChecked());
-    card->updateLabel(*n);
+    card->updateLabel(label->index);
 }
 
 // ---- The buttons of pages 1 and 3 ----------------------------------------------
@@ -168,8 +133,8 @@ void frmMenu::Bouton_Click(int index)
     case 3: {
         const QPointer<frmProjet> guard(card);
         card->Format_Police();
-        if (const std::optional<int> n = indexFromTag(m_textATag); guard && n)
-            card->Label_Click(*n);
+        if (guard && m_selection && m_selection->kind == CardItemRef::LabelItem)
+            card->Label_Click(m_selection->index);
         break;
     }
     case 4: card->Couleur_Police(); break;
@@ -184,10 +149,12 @@ void frmMenu::Bouton_Click(int index)
         // Back to the card's background picture if it has one, else to the
         // default background. The card's background kind follows what it
         // shows, so a save or a repaint keeps it.
-        if (!card->Picture1().tag.isEmpty() && repaintBackgroundPicture(*card))
-            card->NumFond = 2;
-        else
-            card->Fond_parDefaut();
+        if (!card->doc().BackgroundPicture.isEmpty()) {
+            card->doc().NumFond = 2;
+            if (card->Reinitialiser())
+                break;
+        }
+        card->Fond_parDefaut();
         break;
     default: break;
     }
@@ -254,9 +221,8 @@ void frmMenu::Color_Click(int index)
     dialog.CancelError = true;
     if (!dialog.ShowColor())
         return;
-    ColorGradient &painter = ColorGradient::shared();
-    painter.SetColor(index, dialog.Color);
-    swatch->setBackColor(painter.GetColor(index));
+    m_gradient.SetColor(index, dialog.Color);
+    swatch->setBackColor(m_gradient.GetColor(index));
     // The dialog ran its own event loop: the card is looked up again.
     frmProjet *card = activeCard();
     const std::optional<std::int16_t> orientation = TextConv::toInt16(Color(0)->tag);

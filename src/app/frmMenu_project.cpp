@@ -115,7 +115,10 @@ bool frmMenu::Sauver_unProjet(bool withDialog)
         withDialog = true;
 
     CommonDialog &dialog = CMDialog1();
-    dialog.FileName = card->Tag().isEmpty() ? card->Caption() : card->Tag();
+    // A card never saved proposes its name as a project file, so that the
+    // file shows in "Ouvrir"; a name typed without extension is kept as
+    // typed.
+    dialog.FileName = card->Tag().isEmpty() ? card->Caption() + QStringLiteral(".prj") : card->Tag();
     prepareProjectDialog(dialog, appDir(), QStringLiteral("Enregistrez le fichier sous..."));
     if (withDialog && !dialog.ShowSave())
         return false;
@@ -179,7 +182,7 @@ void frmMenu::discardCard(frmProjet *card)
         return;
     }
     clearObjects();
-    setTextATag(QString());
+    setSelection(std::nullopt);
     setTextAText(QString());
     for (int swatch : {0, 5, 10})
         setSwatchColor(swatch, Colors::White);

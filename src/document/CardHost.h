@@ -1,15 +1,17 @@
 #pragma once
 
+#include "CardItemRef.h"
 #include "platform/Colors.h"
 
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class CommonDialog;
 class Prompts;
 
 // What a card window uses of the main frame that holds it: the status bar,
-// the object list, the selection text box and its tag, the option boxes,
+// the object list, the selected item and the label text box, the option boxes,
 // the gradient swatches and orientation buttons, the context menus, the save
 // command and the shared common dialog. The main frame implements it; tests
 // may give their own.
@@ -33,10 +35,11 @@ public:
     virtual int objectIndex() const = 0;
     virtual void setObjectIndex(int row) = 0;
 
-    // Text box `TextA`: its tag is the selected item's index as text, its
-    // text the selected label's caption.
-    virtual QString textATag() const = 0;
-    virtual void setTextATag(const QString &tag) = 0;
+    // The selected item of the active card (the frame keeps the selection,
+    // not the card), and the text box `TextA` showing the selected label's
+    // caption.
+    virtual std::optional<CardItemRef> selection() const = 0;
+    virtual void setSelection(std::optional<CardItemRef> item) = 0;
     virtual QString textAText() const = 0;
     virtual void setTextAText(const QString &text) = 0;
 
@@ -49,7 +52,8 @@ public:
     virtual OleColor swatchColor(int index) const = 0;
     virtual void setSwatchColor(int index, OleColor color) = 0;
     // Orientation buttons: the handler redraws the active card's gradient;
-    // selecting a button only shows it as chosen.
+    // selecting a button shows it as chosen and makes it the orientation
+    // "Rétablir le dégradé" uses, without painting anything.
     virtual void Option_Click(int index) = 0;
     virtual void selectOption(int index) = 0;
 

@@ -1,6 +1,7 @@
 #include "CardView.h"
 
 #include "CardItemPainter.h"
+#include "CardRenderer.h"
 #include "frmProjet.h"
 #include "platform/Units.h"
 
@@ -99,10 +100,7 @@ void CardView::paintEvent(QPaintEvent *event)
             m_shown.insert(k, known.isNull() ? area : known.united(area));
         if (!area.intersects(dirty))
             continue;
-        if (item.kind == CardItemRef::LabelItem)
-            CardItemPainter::paintLabel(p, *m_card->Label(item.index), Tpp, palette());
-        else
-            CardItemPainter::paintLogo(p, *m_card->Logo(item.index), Tpp);
+        CardRenderer::paintItem(p, m_card->doc(), item, Tpp, palette());
     }
 
     const frmProjet::Frame &bord = m_card->bord();
@@ -133,7 +131,7 @@ QPointF CardView::inItem(CardItemRef item, const QPointF &cardTwips) const
 
 bool CardView::contains(CardItemRef item, const QPointF &cardTwips) const
 {
-    const std::optional<QRectF> rect = m_card->itemRect(item);
+    const std::optional<QRectF> rect = m_card->doc().itemRect(item);
     return rect && rect->contains(cardTwips);
 }
 
@@ -219,6 +217,7 @@ void CardView::mouseMoveEvent(QMouseEvent *event)
         m_capturedSurface = false;
         m_clickPending = false;
     }
+    m_card->pointerOver(m_card->itemAt(p));
     if (m_captured) {
         itemMove(*m_captured, event->buttons(), p);
     } else if (m_capturedSurface) {
@@ -229,6 +228,13 @@ void CardView::mouseMoveEvent(QMouseEvent *event)
         m_card->Picture1_MouseMove(event->buttons(), p.x(), p.y());
     }
     event->accept();
+}
+
+void CardView::leaveEvent(QEvent *event)
+{
+    // The pointer left the card: an item's help balloon goes with it.
+    m_card->pointerOver(std::nullopt);
+    QWidget::leaveEvent(event);
 }
 
 void CardView::mouseReleaseEvent(QMouseEvent *event)

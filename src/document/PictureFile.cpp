@@ -1,22 +1,18 @@
 #include "PictureFile.h"
 
+#include "platform/PictureReader.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
 
 namespace PictureFile {
 
 QImage load(const QString &path)
 {
+    // A relative path would depend on the current folder; the reader itself
+    // refuses anything but a regular file.
     if (path.isEmpty() || !QDir::isAbsolutePath(path))
         return {};
-    // A regular file only: opening a pipe or a device could block or
-    // never end.
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return {};
-    QImageReader reader(path);
-    return reader.read();
+    return PictureReader::read(path);
 }
 
 QImage Cache::load(const QString &path)

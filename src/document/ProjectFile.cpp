@@ -229,4 +229,21 @@ ProjectData read(const ProfileFile &in)
     return data;
 }
 
+bool hasProject(const ProfileFile &in)
+{
+    for (const QString &section : in.sections()) {
+        const QString name = section.trimmed();
+        for (const QString &known : {Format, Fond, LabelSection, LogoSection}) {
+            if (name.compare(known, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        for (const QString &kind : {LabelSection, LogoSection}) {
+            if (name.size() > kind.size() + 1 && name.startsWith(kind + u' ', Qt::CaseInsensitive)
+                && TextConv::toInt32(name.mid(kind.size() + 1)))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace ProjectFile

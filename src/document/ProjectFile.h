@@ -87,4 +87,8 @@ ProfileFile write(const ProjectData &data);
 // the highest "LABEL k" (resp. "LOGO k") section present and at MaxItems.
 ProjectData read(const ProfileFile &profile);
 
+// Whether the profile holds any section of a project ([FORMAT], [FOND],
+// [LABEL], [LOGO], [LABEL n], [LOGO n]): a file without one is no project.
+bool hasProject(const ProfileFile &profile);
+
 } // namespace ProjectFile

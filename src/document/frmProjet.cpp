@@ -3,9 +3,9 @@
 #include "frmProjet.h"
 
 #include "CardLayout.h"
+#include "CardRenderer.h"
 #include "CardView.h"
 #include "PlaceholderPicture.h"
-#include "imaging/ColorGradient.h"
 #include "platform/Prompts.h"
 #include "platform/TextConv.h"
 #include "platform/Units.h"
@@ -24,12 +24,9 @@ namespace {
 
 constexpr double Tpp = Units::ScreenTwipsPerPixel;
 
-// The size a new window's card has until its creator sets one (8,4 x 5,4 cm).
-constexpr double DefaultCardWidth = 4762.8;
-constexpr double DefaultCardHeight = 3061.8;
-
-// Highest index an item can take (indexes are 16-bit).
-constexpr int MaxItemIndex = 32767;
+// The room around the card in a window of comfortable size: rulers, scroll
+// bars and a margin on each side (pixels).
+constexpr int WindowMargin = 90;
 
 // The gradient swatches of the frame that hold the three colours.
 constexpr int Swatches[3] = {0, 5, 10};
@@ -49,10 +46,10 @@ QWidget *makeStrip(QWidget *parent, const QColor &color)
 } // namespace
 
 frmProjet::frmProjet(CardHost *host, QWidget *parent)
-    : QWidget(parent), m_host(host), m_tmp(PlaceholderPicture::make())
+    : QWidget(parent), m_host(host), m_tmp(PlaceholderPicture::make()), m_doc(m_tmp)
 {
     m_picture1.setBackColor(Colors::White);
-    m_picture1.resize(DefaultCardWidth, DefaultCardHeight);
+    m_picture1.resize(m_doc.width(), m_doc.height());
     m_picture1.cls();
     m_picture1.onChanged = [this] {
         if (m_view)
@@ -60,7 +57,6 @@ frmProjet::frmProjet(CardHost *host, QWidget *parent)
     };
 
     buildParts();
-    createFirstItems();
     setMouseTracking(true);
     // The help balloon (style balloon, information icon) is created here
     // once the balloon control exists; until then BulleVisible only records
@@ -114,158 +110,32 @@ void frmProjet::buildParts()
     connect(m_defaut, &QPushButton::clicked, this, [this] { Defaut_Click(); });
 }
 
-void frmProjet::createFirstItems()
-{
-    CardLogo &logo = m_logos.emplace_back();
-    logo.index = 1;
-    logo.setPicture(m_tmp);
-    logo.Left = 120;
-    logo.Top = 480;
-
-    CardLabel &label = m_labels.emplace_back();
-    label.index = 1;
-    label.setFontName(QStringLiteral("Arial"));
-    label.setFontSize(8.25f);
-    label.ForeColor = Colors::system(Colors::WindowText);
-    label.setAutoSize(true);
-    label.setCaption(QStringLiteral("ZONE DE TEXTE"));
-    label.Left = 120;
-    label.Top = 120;
-
-    m_stack = {{CardItemRef::LogoItem, 1}, {CardItemRef::LabelItem, 1}};
-}
-
 // ---- Items ---------------------------------------------------------------
-
-CardLabel *frmProjet::Label(int index)
-{
-    return index >= 1 && index <= labelCount() ? &m_labels[index - 1] : nullptr;
-}
-
-CardLogo *frmProjet::Logo(int index)
-{
-    return index >= 1 && index <= logoCount() ? &m_logos[index - 1] : nullptr;
-}
-
-const CardLabel *frmProjet::Label(int index) const
-{
-    return index >= 1 && index <= labelCount() ? &m_labels[index - 1] : nullptr;
-}
-
-const CardLogo *frmProjet::Logo(int index) const
-{
-    return index >= 1 && index <= logoCount() ? &m_logos[index - 1] : nullptr;
-}
-
-int frmProjet::labelCount() const
-{
-    return int(m_labels.size());
-}
-
-int frmProjet::logoCount() const
-{
-    return int(m_logos.size());
-}
-
-namespace {
-
-// Creates item `index` of `items` as a copy of item 1 (see createLabel).
-template <typename Item>
-Item *createItem(std::deque<Item> &items, std::vector<CardItemRef> &stack, CardItemRef::Kind kind, int index)
-{
-    const int count = int(items.size());
-    if (index >= 1 && index <= count)
-        return &items[index - 1];
-    if (index != count + 1 || index > MaxItemIndex)
-        return nullptr;
-    // References to the elements of a deque survive an append.
-    const Item &first = items.front();
-    Item &item = items.emplace_back();
-    item.index = index;
-    item.copyLookFrom(first);
-    item.Left = first.Left;
-    item.Top = first.Top;
-    item.Visible = false;
-    stack.push_back({kind, index});
-    return &item;
-}
-
-} // namespace
-
-CardLabel *frmProjet::createLabel(int index)
-{
-    return createItem(m_labels, m_stack, CardItemRef::LabelItem, index);
-}
-
-CardLogo *frmProjet::createLogo(int index)
-{
-    return createItem(m_logos, m_stack, CardItemRef::LogoItem, index);
-}
 
 void frmProjet::bringToFront(CardItemRef item)
 {
-    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
-    if (it == m_stack.end())
-        return;
-    std::rotate(it, it + 1, m_stack.end());
-    updateItem(item);
+    if (m_doc.bringToFront(item))
+        updateItem(item);
 }
 
 void frmProjet::sendToBack(CardItemRef item)
 {
-    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
-    if (it == m_stack.end())
-        return;
-    std::rotate(m_stack.begin(), it, it + 1);
-    updateItem(item);
+    if (m_doc.sendToBack(item))
+        updateItem(item);
 }
 
-void frmProjet::bringToFront(const CardLabel *label)
+CardLabel *frmProjet::selectedLabel()
 {
-    if (label && Label(label->index) == label)
-        bringToFront({CardItemRef::LabelItem, label->index});
+    const std::optional<CardItemRef> item = m_host->selection();
+    CardLabel *label = item && item->kind == CardItemRef::LabelItem ? Label(item->index) : nullptr;
+    return label && label->Visible ? label : nullptr;
 }
 
-void frmProjet::bringToFront(const CardLogo *logo)
+CardLogo *frmProjet::selectedLogo()
 {
-    if (logo && Logo(logo->index) == logo)
-        bringToFront({CardItemRef::LogoItem, logo->index});
-}
-
-void frmProjet::sendToBack(const CardLabel *label)
-{
-    if (label && Label(label->index) == label)
-        sendToBack({CardItemRef::LabelItem, label->index});
-}
-
-void frmProjet::sendToBack(const CardLogo *logo)
-{
-    if (logo && Logo(logo->index) == logo)
-        sendToBack({CardItemRef::LogoItem, logo->index});
-}
-
-std::optional<QRectF> frmProjet::itemRect(CardItemRef item) const
-{
-    if (item.kind == CardItemRef::LabelItem) {
-        const CardLabel *label = Label(item.index);
-        if (!label || !label->Visible)
-            return std::nullopt;
-        return QRectF(label->Left, label->Top, label->Width(), label->Height());
-    }
-    const CardLogo *logo = Logo(item.index);
-    if (!logo || !logo->Visible)
-        return std::nullopt;
-    return QRectF(logo->Left, logo->Top, logo->Width(), logo->Height());
-}
-
-std::optional<CardItemRef> frmProjet::itemAt(const QPointF &p) const
-{
-    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
-        const std::optional<QRectF> rect = itemRect(*it);
-        if (rect && rect->contains(p))
-            return *it;
-    }
-    return std::nullopt;
+    const std::optional<CardItemRef> item = m_host->selection();
+    CardLogo *logo = item && item->kind == CardItemRef::LogoItem ? Logo(item->index) : nullptr;
+    return logo && logo->Visible ? logo : nullptr;
 }
 
 void frmProjet::updateItem(CardItemRef item)
@@ -321,12 +191,23 @@ Ruler *frmProjet::Regle(int index) const
 
 void frmProjet::setCardSize(double widthTwips, double heightTwips)
 {
-    m_picture1.resize(widthTwips, heightTwips);
-    if (m_view) {
-        m_view->resize(m_picture1.pixelWidth(), m_picture1.pixelHeight());
-        m_view->updateAll();
-    }
+    m_doc.setSize(widthTwips, heightTwips);
+    fitSurface();
+    paintCard();
+    updateCard();
     Form_Resize();
+}
+
+void frmProjet::fitSurface()
+{
+    m_picture1.resize(m_doc.width(), m_doc.height());
+    if (m_view)
+        m_view->resize(m_picture1.pixelWidth(), m_picture1.pixelHeight());
+}
+
+QSize frmProjet::sizeHint() const
+{
+    return QSize(m_picture1.pixelWidth() + 2 * WindowMargin, m_picture1.pixelHeight() + 2 * WindowMargin);
 }
 
 void frmProjet::placeWidget(QWidget *widget, const QRectF &twips)
@@ -360,7 +241,7 @@ void frmProjet::Form_Resize()
         return;
     const double sw = width() * Tpp;
     const double sh = height() * Tpp;
-    const CardLayout layout(sw, sh, m_picture1.width(), m_picture1.height());
+    const CardLayout layout(sw, sh, m_doc.width(), m_doc.height());
 
     // A part that cannot take its place in a tiny window keeps its old one.
     if (const std::optional<QRectF> fond = layout.fond())
@@ -399,7 +280,7 @@ void frmProjet::Form_Resize()
 
 void frmProjet::applyHorizontalRule()
 {
-    const CardLayout layout(width() * Tpp, height() * Tpp, m_picture1.width(), m_picture1.height());
+    const CardLayout layout(width() * Tpp, height() * Tpp, m_doc.width(), m_doc.height());
     m_cardLeft = layout.horizontalLeft(m_hScroll->value(), m_hScroll->maximum());
     placeCard();
     placeShadows();
@@ -407,7 +288,7 @@ void frmProjet::applyHorizontalRule()
 
 void frmProjet::applyVerticalRule()
 {
-    const CardLayout layout(width() * Tpp, height() * Tpp, m_picture1.width(), m_picture1.height());
+    const CardLayout layout(width() * Tpp, height() * Tpp, m_doc.width(), m_doc.height());
     m_cardTop = layout.verticalTop(m_vScroll->value(), m_vScroll->maximum());
     placeCard();
     placeShadows();
@@ -439,9 +320,9 @@ void frmProjet::paintEvent(QPaintEvent *event)
 
 void frmProjet::writeCardSize()
 {
-    const QString text = TextConv::format(m_picture1.scaleWidth() / Units::TwipsPerCm, QStringLiteral("0.00"))
+    const QString text = TextConv::format(m_doc.width() / Units::TwipsPerCm, QStringLiteral("0.00"))
                          + QStringLiteral(" x ")
-                         + TextConv::format(m_picture1.scaleHeight() / Units::TwipsPerCm, QStringLiteral("0.00"))
+                         + TextConv::format(m_doc.height() / Units::TwipsPerCm, QStringLiteral("0.00"))
                          + QStringLiteral(" cm");
     m_host->setStatusPanel(2, text);
 }
@@ -473,27 +354,27 @@ void frmProjet::Mise_aJour(bool setKind, int kind)
 {
     m_host->clearObjects();
     for (int i = 1; i <= labelCount(); ++i) {
-        const CardLabel &label = m_labels[i - 1];
+        const CardLabel &label = *Label(i);
         if (label.Visible)
             m_host->addObject(QStringLiteral("Lb") + QString::number(i) + QStringLiteral(" | ") + label.Caption());
     }
     m_host->addObject(QString(40, QLatin1Char('-')));
     for (int i = 1; i <= logoCount(); ++i) {
-        if (m_logos[i - 1].Visible)
+        if (Logo(i)->Visible)
             m_host->addObject(QStringLiteral("Lg") + QString::number(i) + QStringLiteral(" | ")
                               + QStringLiteral("Logo image n°") + QString::number(i));
     }
     m_host->setObjectIndex(0);
     if (setKind)
-        NumFond = kind;
+        m_doc.NumFond = kind;
 }
 
 void frmProjet::Mise_enPage()
 {
-    const double pw = m_picture1.width();
-    const double ph = m_picture1.height();
+    const double pw = m_doc.width();
+    const double ph = m_doc.height();
     for (int i = 1; i <= labelCount(); ++i) {
-        CardLabel &label = m_labels[i - 1];
+        CardLabel &label = *Label(i);
         const double lw = label.Width();
         const double lh = label.Height();
         switch (i) {
@@ -518,7 +399,7 @@ void frmProjet::Mise_enPage()
         }
         updateLabel(i);
     }
-    CardLogo &logo = m_logos.front();
+    CardLogo &logo = *Logo(1);
     logo.Left = 120;
     logo.Top = 120;
     updateLogo(1);
@@ -529,17 +410,16 @@ void frmProjet::Mise_enPage()
 void frmProjet::activate()
 {
     Mise_aJour();
-    m_host->setSwatchColor(Swatches[0], Color1);
-    m_host->setSwatchColor(Swatches[1], Color2);
-    m_host->setSwatchColor(Swatches[2], Color3);
-    if (Color1 != 0 || Color2 != 0 || Color3 != 0) {
-        // The shared gradient painter takes the three colours as its stops
-        // 0, 5 and 10 here, before the frame redraws the gradient.
-        ColorGradient::shared().SetColor(0, Color1);
-        ColorGradient::shared().SetColor(5, Color2);
-        ColorGradient::shared().SetColor(10, Color3);
-        m_host->Option_Click(NumOption);
-        m_host->selectOption(NumOption);
+    const OleColor colors[3] = {m_doc.Color1, m_doc.Color2, m_doc.Color3};
+    for (int n = 0; n < 3; ++n)
+        m_host->setSwatchColor(Swatches[n], colors[n]);
+    if (colors[0] != 0 || colors[1] != 0 || colors[2] != 0) {
+        // The panel shows this card's gradient. Only a gradient card is
+        // repainted with it: a white or picture background keeps what its
+        // own description paints.
+        if (m_doc.NumFond == 1)
+            m_host->Option_Click(m_doc.NumOption);
+        m_host->selectOption(m_doc.NumOption);
     } else {
         for (int swatch : Swatches)
             m_host->setSwatchColor(swatch, Colors::White);
@@ -579,7 +459,7 @@ void frmProjet::closed()
 {
     hideBalloon();
     m_host->clearObjects();
-    m_host->setTextATag(QString());
+    m_host->setSelection(std::nullopt);
     m_host->setTextAText(QString());
     for (int swatch : Swatches)
         m_host->setSwatchColor(swatch, Colors::White);

@@ -1,21 +1,20 @@
 #pragma once
 
 // Card window: one open card project inside the main frame. It owns the
-// card surface, the labels, the logos and the background description.
+// card document (size, items, background description, effects) and shows
+// it: the background as a screen picture, the items on top in their
+// stacking order, the selection frame, the rulers and scroll bars.
 //
 // Public API used by the frame, the dialogs and the tests. The private part
 // is the card window's own business.
 
+#include "CardDocument.h"
 #include "CardHost.h"
-#include "CardItemRef.h"
-#include "CardLabel.h"
-#include "CardLogo.h"
 #include "platform/Surface.h"
 
 #include <QImage>
 #include <QRectF>
 #include <QWidget>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -39,8 +38,8 @@ public:
     const QString &Tag() const { return m_tag; }
     void setTag(const QString &path) { m_tag = path; }
 
-    // Card size: the surface's outer width and height in twips. Resizes the
-    // card surface and lays the window out again.
+    // Card size: the card's outer width and height in twips. Resizes the
+    // card surface, repaints it and lays the window out again.
     void setCardSize(double widthTwips, double heightTwips);
 
     // Operations the frame calls by name.
@@ -77,46 +76,33 @@ public:
     // Pointer read-out into status panel 3, and the balloon goes.
     virtual void Picture1_MouseMove(Qt::MouseButtons buttons, double x, double y);
 
-    // Background description.
-    int NumFond = 0;
-    OleColor Color1 = 0;
-    OleColor Color2 = 0;
-    OleColor Color3 = 0;
-    int NumOption = 0;
-    int NumLabel = 1;
-    int NumLogo = 1;
+    // The card itself: size, items, background description and effects.
+    CardDocument &doc() { return m_doc; }
+    const CardDocument &doc() const { return m_doc; }
+
+    // Where the mouse button last went down on an item, in its own twips.
     double ClicX = 0;
     double ClicY = 0;
     bool BulleVisible = false;
 
     // Items by index (1 and up); null when no such item was ever created.
-    CardLabel *Label(int index);
-    CardLogo *Logo(int index);
-    const CardLabel *Label(int index) const;
-    const CardLogo *Logo(int index) const;
-    int labelCount() const; // highest label index
-    int logoCount() const;  // highest logo index
+    CardLabel *Label(int index) { return m_doc.Label(index); }
+    CardLogo *Logo(int index) { return m_doc.Logo(index); }
+    const CardLabel *Label(int index) const { return m_doc.Label(index); }
+    const CardLogo *Logo(int index) const { return m_doc.Logo(index); }
+    int labelCount() const { return m_doc.labelCount(); } // highest label index
+    int logoCount() const { return m_doc.logoCount(); }
 
-    // Creates item `index` as a copy of item 1's look (text, font, colour,
-    // picture, tag, size), hidden, on top of the others; its creator then
-    // places and shows it. Only the next index (highest + 1) can be created;
-    // an existing index returns the existing item; any other gives null.
-    CardLabel *createLabel(int index);
-    CardLogo *createLogo(int index);
-
-    // One stacking order for labels and logos, bottom first.
-    const std::vector<CardItemRef> &stackingOrder() const { return m_stack; }
-    void bringToFront(const CardLabel *label);
-    void bringToFront(const CardLogo *logo);
+    // One stacking order for labels and logos, bottom first; moving an item
+    // repaints it.
+    const std::vector<CardItemRef> &stackingOrder() const { return m_doc.stackingOrder(); }
     void bringToFront(CardItemRef item);
-    void sendToBack(const CardLabel *label);
-    void sendToBack(const CardLogo *logo);
     void sendToBack(CardItemRef item);
-    // A visible item's rectangle on the card (twips); nothing when the item
-    // is hidden or does not exist.
-    std::optional<QRectF> itemRect(CardItemRef item) const;
-    // The topmost visible item containing a point of the card (twips).
-    std::optional<CardItemRef> itemAt(const QPointF &cardTwips) const;
+    std::optional<CardItemRef> itemAt(const QPointF &cardTwips) const { return m_doc.itemAt(cardTwips); }
+
+    // An effect of the "Palette 2D" applied to the card picture; it stays
+    // until the background is painted again.
+    void applyEffect(const ImageEffect &effect);
 
     // Repaints what an item covered when last shown and what it covers now;
     // call after changing an item's position, size, text, font or picture.
@@ -136,11 +122,17 @@ public:
     void setBord(const QRectF &twips);
     void hideBord();
 
-    // The card surface and the hidden loading picture.
+    // The card surface: the background as the screen shows it, with the
+    // effects applied since it was painted.
     Surface &Picture1() { return m_picture1; }
-    Surface &PictS() { return m_pictS; }
+    const Surface &Picture1() const { return m_picture1; }
     // Placeholder picture shown by a logo without a loadable picture.
     const QImage &Tmp() const { return m_tmp; }
+
+    // The selected item, as the frame holds it: a visible label or logo of
+    // this card, or nothing.
+    CardLabel *selectedLabel();
+    CardLogo *selectedLogo();
 
     // Window parts. Geometry is in pixels at 15 twips per pixel; the card's
     // exact position is cardLeft() / cardTop() in twips.
@@ -168,9 +160,16 @@ public:
     void writeCardSize();
     // Takes down a showing help balloon.
     void hideBalloon();
+    // The item under the pointer (none: the empty card or outside it); the
+    // balloon of another item goes.
+    void pointerOver(std::optional<CardItemRef> item);
     // The help balloon shown over items (balloon style, information icon),
     // made on first use; it belongs to the window.
     Balloon &Bulle();
+
+    // A window that shows the whole card with its rulers, scroll bars and
+    // a margin around it.
+    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -180,23 +179,25 @@ protected:
 
 private:
     void buildParts();
-    void createFirstItems();
+    // Paints the screen picture from the card's description and replays
+    // the card's effects; false when a picture background cannot be read.
+    bool paintCard(const QImage *picture = nullptr);
+    // Sizes the card surface and its view to the card.
+    void fitSurface();
     void applyHorizontalRule();
     void applyVerticalRule();
     void placeCard();
     void placeShadows();
     void placeWidget(QWidget *widget, const QRectF &twips);
     void closed();
+    // Shows the help balloon for an item, once until the pointer leaves it.
+    void showHelp(CardItemRef item, const QString &title, const QRectF &itemTwips);
 
     CardHost *m_host;
     QString m_tag;
-    Surface m_picture1;
-    Surface m_pictS;
     QImage m_tmp;
-
-    std::deque<CardLabel> m_labels;
-    std::deque<CardLogo> m_logos;
-    std::vector<CardItemRef> m_stack;
+    CardDocument m_doc;
+    Surface m_picture1;
     Frame m_bord;
 
     CardView *m_view = nullptr;
@@ -213,6 +214,7 @@ private:
     QRectF m_ombreBRect;
     bool m_closed = false;
     Balloon *m_bulle = nullptr;
+    std::optional<CardItemRef> m_balloonItem;
     // Selecting an item selects its row in the frame's list, whose handler
     // selects the item again: the inner call has nothing left to do.
     bool m_selecting = false;

@@ -1,87 +1,49 @@
 // Background operations of the card window: the default white background,
-// the three-colour gradient, a picture stretched over the card, and the
-// repaint from the stored description.
+// the three-colour gradient, a picture stretched over the card, the repaint
+// from the stored description, and the picture effects. Each changes the
+// card's description and paints the screen picture from it.
 #include "frmProjet.h"
 
-#include "imaging/ColorGradient.h"
+#include "CardRenderer.h"
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
+#include "platform/PictureReader.h"
 
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 
 namespace {
 
 // The frame's swatches holding the colours of gradient stops 0, 5 and 10.
 constexpr int StopSwatches[3] = {0, 5, 10};
 
-// The card edge line: a light grey outline through the card's first and
-// last pixel columns and rows, that is one pixel inside its outer size
-// (counted in whole pixels, as the screen shows it).
-void drawEdgeLine(Surface &card)
-{
-    card.setFillStyle(PaintTarget::Transparent);
-    const double right = (card.pixelWidth() - 1) * card.twipsPerPixelX();
-    const double bottom = (card.pixelHeight() - 1) * card.twipsPerPixelY();
-    card.box(0, 0, right, bottom, Colors::LightGrey);
-}
-
-// Loads a picture file into the hidden picture PictS, at the picture's own
-// size. False, with PictS unchanged, when the file cannot be read as a
-// picture.
-bool loadIntoPictS(frmProjet &card, const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    QImageReader reader(path);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return false;
-    Surface &holder = card.PictS();
-    holder.resize(picture.width() * holder.twipsPerPixelX(), picture.height() * holder.twipsPerPixelY());
-    holder.setImage(picture);
-    return !holder.image().isNull();
-}
-
-// Stretches PictS's picture over the card's whole drawable area (its
-// proportions are not kept), then empties PictS.
-void stretchPictSOverCard(frmProjet &card)
-{
-    Surface &surface = card.Picture1();
-    surface.paintPicture(card.PictS().image(), 0, 0, surface.scaleWidth(), surface.scaleHeight());
-    card.PictS().resize(0, 0);
-}
-
 } // namespace
+
+bool frmProjet::paintCard(const QImage *picture)
+{
+    const bool painted = CardRenderer::paintBackground(m_doc, m_picture1, picture);
+    CardRenderer::replayEffects(m_doc, m_picture1.image(), m_picture1.twipsPerPixel());
+    m_picture1.refresh();
+    return painted;
+}
 
 void frmProjet::Fond_parDefaut()
 {
-    Surface &card = Picture1();
-    card.setBackColor(Colors::White);
-    card.cls();
-    drawEdgeLine(card);
-    NumFond = 0;
+    // The gradient's colours and orientation and the picture path stay for
+    // a later activation or "Annuler le dégradé".
+    m_doc.NumFond = 0;
+    m_doc.Effects.clear();
+    paintCard();
 }
 
 void frmProjet::Tracer_Degrade(int orientation)
 {
-    Surface &card = Picture1();
-    card.cls();
-    OleColor colors[3];
-    for (int n = 0; n < 3; ++n)
-        colors[n] = host()->swatchColor(StopSwatches[n]);
-    ColorGradient &painter = ColorGradient::shared();
-    for (int n = 0; n < 3; ++n)
-        painter.SetColor(StopSwatches[n], colors[n]);
-    if (orientation >= 0 && orientation < ColorGradient::KindCount)
-        painter.PaintObject(card, orientation);
-    drawEdgeLine(card);
-    Color1 = colors[0];
-    Color2 = colors[1];
-    Color3 = colors[2];
-    NumFond = 1;
-    NumOption = orientation;
+    m_doc.Color1 = host()->swatchColor(StopSwatches[0]);
+    m_doc.Color2 = host()->swatchColor(StopSwatches[1]);
+    m_doc.Color3 = host()->swatchColor(StopSwatches[2]);
+    m_doc.NumFond = 1;
+    m_doc.NumOption = orientation;
+    m_doc.Effects.clear();
+    paintCard();
 }
 
 void frmProjet::Ajouter_UnFond()
@@ -90,7 +52,7 @@ void frmProjet::Ajouter_UnFond()
     dialog.FileName.clear();
     // The folder of the current background picture, else the library of
     // backgrounds.
-    const QString current = Picture1().tag;
+    const QString current = m_doc.BackgroundPicture;
     dialog.InitDir = current.isEmpty()
         ? AppPaths::join(host()->appDir(), QStringLiteral("\\Images\\Images de fond\\"))
         : QFileInfo(current).absolutePath();
@@ -104,30 +66,29 @@ void frmProjet::Ajouter_UnFond()
     if (!dialog.ShowOpen())
         return;
     const QString path = dialog.FileName;
-    if (!loadIntoPictS(*this, path))
+    const QImage picture = PictureReader::read(path);
+    if (picture.isNull())
         return;
-    Picture1().cls();
-    stretchPictSOverCard(*this);
-    Picture1().tag = path;
-    NumFond = 2;
+    m_doc.BackgroundPicture = path;
+    m_doc.NumFond = 2;
+    m_doc.Effects.clear();
+    paintCard(&picture);
 }
 
 bool frmProjet::Reinitialiser()
 {
-    switch (NumFond) {
-    case 0:
-        Fond_parDefaut();
+    // A kind the program does not know describes nothing to paint.
+    if (m_doc.NumFond < 0 || m_doc.NumFond > 2)
         return true;
-    case 1:
-        Tracer_Degrade(NumOption);
-        return true;
-    case 2:
-        Picture1().cls();
-        if (!loadIntoPictS(*this, Picture1().tag))
-            return false;
-        stretchPictSOverCard(*this);
-        return true;
-    default:
-        return true;
-    }
+    m_doc.Effects.clear();
+    return paintCard();
+}
+
+void frmProjet::applyEffect(const ImageEffect &effect)
+{
+    m_doc.Effects.push_back(effect);
+    // Applying it to the picture on screen gives the same picture as
+    // replaying every effect over a fresh background.
+    ImageEffects::apply(m_picture1.image(), effect, m_picture1.twipsPerPixel());
+    m_picture1.refresh();
 }

@@ -5,11 +5,9 @@
 
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
-#include "platform/TextConv.h"
+#include "platform/PictureReader.h"
 #include "platform/Units.h"
 #include "widgets/Balloon.h"
-
-#include <QImageReader>
 
 #include <cmath>
 
@@ -70,14 +68,6 @@ void selectObjectRow(CardHost &host, const QString &item)
     }
 }
 
-// Reads a picture file (SVG included); a null image when it cannot be read.
-QImage readPicture(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    return reader.read();
-}
-
 // Restores a flag when a scope ends, however it ends.
 class FlagScope {
 public:
@@ -97,18 +87,18 @@ private:
 void frmProjet::Ajouter_UnLabel()
 {
     const int highest = labelCount();
-    const int next = highest > 1 ? highest + 1 : NumLabel + 1;
+    const int next = highest > 1 ? highest + 1 : m_doc.NumLabel + 1;
     // Only a new index makes a new label; without room for one (or with a
     // number out of step) nothing changes.
-    CardLabel *label = next > highest ? createLabel(next) : nullptr;
+    CardLabel *label = next > highest ? m_doc.createLabel(next) : nullptr;
     if (!label)
         return;
-    NumLabel = next;
+    m_doc.NumLabel = next;
     label->Left = NewLabelLeft;
     label->Top = NewLabelTop;
     label->Visible = true;
-    bringToFront(label);
-    m_host->setTextATag(QString::number(NumLabel));
+    bringToFront({CardItemRef::LabelItem, next});
+    m_host->setSelection(CardItemRef{CardItemRef::LabelItem, next});
     m_host->setTextAText(label->Caption());
 }
 
@@ -116,19 +106,20 @@ void frmProjet::Ajouter_UnLogo(bool import)
 {
     if (!import) {
         const int highest = logoCount();
-        const int next = highest >= 2 ? highest + 1 : NumLogo + 1;
-        CardLogo *logo = next > highest ? createLogo(next) : nullptr;
+        const int next = highest >= 2 ? highest + 1 : m_doc.NumLogo + 1;
+        CardLogo *logo = next > highest ? m_doc.createLogo(next) : nullptr;
         if (!logo)
             return;
-        NumLogo = next;
+        m_doc.NumLogo = next;
         logo->Left = NewLogoLeft;
         logo->Top = NewLogoTop;
         logo->Visible = true;
-        updateLogo(NumLogo);
+        updateLogo(next);
         return;
     }
 
-    CardLogo *logo = Logo(NumLogo);
+    const int slot = m_doc.NumLogo;
+    CardLogo *logo = Logo(slot);
     if (!logo)
         return;
     CommonDialog &dialog = m_host->CMDialog1();
@@ -143,44 +134,23 @@ void frmProjet::Ajouter_UnLogo(bool import)
         return;
 
     const QString path = dialog.FileName;
-    const QImage picture = readPicture(path);
+    const QImage picture = PictureReader::read(path);
     if (picture.isNull())
         return;
     logo->setPicture(picture);
     logo->Tag = path;
-    updateLogo(NumLogo);
-    Logo_Click(NumLogo);
+    updateLogo(slot);
+    Logo_Click(slot);
 }
 
 // ---- Font and colour -------------------------------------------------------
 
-namespace {
-
-// The label named by the frame's TextA tag, or null (empty tag, not a
-// number, no such label, or a deleted one).
-CardLabel *selectedLabel(frmProjet &card, int &index)
-{
-    const QString tag = card.host()->textATag();
-    if (tag.isEmpty())
-        return nullptr;
-    const std::optional<std::int16_t> i = TextConv::toInt16(tag);
-    if (!i)
-        return nullptr;
-    CardLabel *label = card.Label(*i);
-    if (!label || !label->Visible)
-        return nullptr;
-    index = *i;
-    return label;
-}
-
-} // namespace
-
 void frmProjet::Couleur_Police()
 {
-    int index = 0;
-    CardLabel *label = selectedLabel(*this, index);
+    CardLabel *label = selectedLabel();
     if (!label)
         return;
+    const int index = label->index;
     CommonDialog &dialog = m_host->CMDialog1();
     // The dialog starts from the colour the text shows, a system colour
     // included.
@@ -196,10 +166,10 @@ void frmProjet::Couleur_Police()
 
 void frmProjet::Format_Police()
 {
-    int index = 0;
-    CardLabel *label = selectedLabel(*this, index);
+    CardLabel *label = selectedLabel();
     if (!label)
         return;
+    const int index = label->index;
     CommonDialog &dialog = m_host->CMDialog1();
     dialog.FontName = label->FontName();
     dialog.FontSize = label->FontSize();
@@ -234,7 +204,7 @@ void frmProjet::Label_Click(int index)
     if (!label || !label->Visible)
         return;
     FlagScope selecting(m_selecting);
-    m_host->setTextATag(QString::number(index));
+    m_host->setSelection(CardItemRef{CardItemRef::LabelItem, index});
     m_host->setTextAText(label->Caption());
     m_host->setCheck2(0, label->FontUnderline());
     m_host->setCheck2(1, label->FontStrikethru());
@@ -251,7 +221,7 @@ void frmProjet::Logo_Click(int index)
         return;
     FlagScope selecting(m_selecting);
     setBord(logoFrame(*logo));
-    m_host->setTextATag(QString::number(index));
+    m_host->setSelection(CardItemRef{CardItemRef::LogoItem, index});
     selectObjectRow(*m_host, QStringLiteral("Lg") + QString::number(index));
 }
 
@@ -269,21 +239,6 @@ Balloon &frmProjet::Bulle()
 
 namespace {
 
-// Shows the help balloon for an item, once until the next move over the
-// card or the window takes it down.
-void showHelp(frmProjet &card, const QString &title, const QRectF &itemTwips)
-{
-    if (card.host()->check1(0) || card.BulleVisible)
-        return;
-    card.BulleVisible = true;
-    Balloon &balloon = card.Bulle();
-    balloon.setTitle(title);
-    balloon.setTipText(helpText());
-    const QRectF px(itemTwips.left() / Tpp, itemTwips.top() / Tpp, itemTwips.width() / Tpp,
-                    itemTwips.height() / Tpp);
-    balloon.Create(card.cardView(), px.toAlignedRect());
-}
-
 // The screen position of a point of the card (twips), where context menus
 // open.
 QPoint globalPoint(const frmProjet &card, double xTwips, double yTwips)
@@ -294,6 +249,30 @@ QPoint globalPoint(const frmProjet &card, double xTwips, double yTwips)
 }
 
 } // namespace
+
+// ---- Help balloon over items ---------------------------------------------------
+
+void frmProjet::showHelp(CardItemRef item, const QString &title, const QRectF &itemTwips)
+{
+    if (m_host->check1(0) || BulleVisible)
+        return;
+    BulleVisible = true;
+    m_balloonItem = item;
+    Balloon &balloon = Bulle();
+    balloon.setTitle(title);
+    balloon.setTipText(helpText());
+    const QRectF px(itemTwips.left() / Tpp, itemTwips.top() / Tpp, itemTwips.width() / Tpp,
+                    itemTwips.height() / Tpp);
+    balloon.Create(cardView(), px.toAlignedRect());
+}
+
+void frmProjet::pointerOver(std::optional<CardItemRef> item)
+{
+    // The balloon belongs to the item it was shown for: it goes as soon as
+    // the pointer is somewhere else.
+    if (BulleVisible && m_balloonItem != item)
+        hideBalloon();
+}
 
 // ---- Mouse on labels ---------------------------------------------------------
 
@@ -316,7 +295,8 @@ void frmProjet::Label_MouseMove(int index, Qt::MouseButtons buttons, double x, d
     CardLabel *label = Label(index);
     if (!label || !label->Visible)
         return;
-    showHelp(*this, QStringLiteral("Infos du label"), QRectF(label->Left, label->Top, label->Width(), label->Height()));
+    showHelp({CardItemRef::LabelItem, index}, QStringLiteral("Infos du label"),
+             QRectF(label->Left, label->Top, label->Width(), label->Height()));
     if (m_host->check1(2) || buttons != Qt::LeftButton)
         return;
     // The grabbed point stays under the pointer; nothing keeps the label on
@@ -361,7 +341,7 @@ void frmProjet::Logo_MouseMove(int index, Qt::MouseButtons buttons, double x, do
     CardLogo *logo = Logo(index);
     if (!logo || !logo->Visible)
         return;
-    showHelp(*this, QStringLiteral("Infos du logo"), logoFrame(*logo));
+    showHelp({CardItemRef::LogoItem, index}, QStringLiteral("Infos du logo"), logoFrame(*logo));
     if (m_host->check1(2) || buttons != Qt::LeftButton)
         return;
     logo->Left = float(logo->Left + x - ClicX);

@@ -52,12 +52,6 @@ ColorGradient::ColorGradient()
     refill();
 }
 
-ColorGradient &ColorGradient::shared()
-{
-    static ColorGradient instance;
-    return instance;
-}
-
 void ColorGradient::SetColor(int index, OleColor color)
 {
     if (index < 0 || index >= StopCount)

@@ -14,8 +14,9 @@ class Prompts;
 //
 // Stops 0 and 10 are always set; a stop no caller has set carries the colour
 // interpolated from its nearest set neighbours, recomputed after every
-// change of the table. The application shares one instance (shared()):
-// whoever paints a gradient sets stops 0, 5 and 10 first.
+// change of the table. A card paints its gradient with a painter of its own
+// whose stops 0, 5 and 10 are the card's colours; the tool panel keeps one
+// for its colour swatches.
 class ColorGradient {
 public:
     static constexpr int StopCount = 11;
@@ -23,9 +24,6 @@ public:
 
     // Black at stop 0, white at stop 10, an even grey ramp between.
     ColorGradient();
-
-    // The application's one painter, created on first use.
-    static ColorGradient &shared();
 
     // Index outside 0..10: ignored. A negative colour unsets the stop (as
     // UnSetColor); otherwise the stop takes the colour and becomes set.

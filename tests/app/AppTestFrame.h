@@ -6,6 +6,7 @@
 
 #include "app/frmMenu.h"
 #include "platform/Clipboard.h"
+#include "platform/DialogRunner.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
@@ -27,28 +28,28 @@ struct RecordingShell : Shell {
 
 struct MemoryClipboard : Clipboard {
     QString textValue;
+    QImage imageValue;
     int clears = 0;
     void setText(const QString &text) override { textValue = text; }
     QString text() const override { return textValue; }
-    void setImage(const QImage &) override {}
-    QImage image() const override { return {}; }
-    void clear() override { ++clears, textValue.clear(); }
+    void setImage(const QImage &image) override { imageValue = image; }
+    QImage image() const override { return imageValue; }
+    void clear() override { ++clears, textValue.clear(), imageValue = QImage(); }
 };
 
-class TestFrame : public frmMenu {
-public:
-    using frmMenu::frmMenu;
-    // Class names of the modal dialogs asked for, and a hook to look at one.
+// Runs no dialog: records the class name of each one asked for and answers
+// through a hook (rejected without one).
+struct RecordingDialogs : DialogRunner {
     QStringList modalDialogs;
     std::function<int(QDialog &)> onModal;
-
-protected:
-    int runModal(QDialog &dialog) override
+    int run(QDialog &dialog) override
     {
         modalDialogs.append(QString::fromLatin1(dialog.metaObject()->className()));
         return onModal ? onModal(dialog) : int(QDialog::Rejected);
     }
 };
+
+using TestFrame = frmMenu;
 
 using Calls = std::vector<std::pair<QString, int>>;
 
@@ -56,7 +57,8 @@ using Calls = std::vector<std::pair<QString, int>>;
 struct FrameFixture {
     explicit FrameFixture(const QString &appDir = {})
     {
-        Services services{appDir.isEmpty() ? dir.path() : appDir, &prompts, &shell, &clipboard, [this] { ++beeps; }};
+        Services services{appDir.isEmpty() ? dir.path() : appDir, &prompts, &shell, &clipboard, [this] { ++beeps; },
+                          &dialogs};
         frame = std::make_unique<TestFrame>(services);
         commands = std::make_unique<QSignalSpy>(frame.get(), &frmMenu::commandRun);
     }
@@ -92,6 +94,7 @@ struct FrameFixture {
     ScriptedPrompts prompts;
     RecordingShell shell;
     MemoryClipboard clipboard;
+    RecordingDialogs dialogs;
     int beeps = 0;
     std::unique_ptr<TestFrame> frame;
     std::unique_ptr<QSignalSpy> commands;

@@ -58,8 +58,8 @@ void tst_card_windows::newCardsAndWhatTheyUseOfTheFrame()
     QVERIFY(c.window(2)->pos() != c.window(1)->pos());
 
     // Activation puts the card's gradient on the panel.
-    first->Color1 = 0x0000FF;
-    first->NumOption = 4;
+    first->doc().Color1 = 0x0000FF;
+    first->doc().NumOption = 4;
     c.frame->mdiArea()->setActiveSubWindow(c.window(1));
     QCOMPARE(c.frame->swatchColor(0), OleColor(0x0000FF));
     QVERIFY(c.frame->Option(4)->isChecked());

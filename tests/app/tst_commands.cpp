@@ -7,6 +7,7 @@
 #include "imaging/ColorGradient.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -104,7 +105,7 @@ void tst_commands::saveWithAndWithoutDialogAndFailing()
     f.frame->Mnu_Outfich_Click(4);
     QCOMPARE(f.prompts.dialogs[0].kind, Prompts::DialogKind::Save);
     checkDialog(f.prompts.dialogs[0].snapshot, QStringLiteral("Enregistrez le fichier sous..."),
-                QStringLiteral("Projet1"), f.dir.path());
+                QStringLiteral("Projet1.prj"), f.dir.path());
     QCOMPARE(card->Caption(), QStringLiteral("Projet1"));
     QVERIFY(card->Tag().isEmpty());
     QVERIFY(QDir(f.dir.filePath(QStringLiteral("Projets"))).isEmpty());
@@ -150,6 +151,19 @@ void tst_commands::saveWithAndWithoutDialogAndFailing()
     f.frame->Mnu_Outfich_Click(2);
     QCOMPARE(f.prompts.messages.back().text, cannotSave(blocked));
     QCOMPARE(f.frame->cards().size(), 1);
+
+    // The name proposed for a new card, accepted as it is, makes a project
+    // file that "Ouvrir" lists, and the card keeps its name.
+    frmProjet *second = f.frame->newCard();
+    f.prompts.queueDialog([](CommonDialog &d) {
+        d.setChosenFile(QDir(d.InitDir).filePath(d.FileName));
+        return true;
+    });
+    f.frame->Mnu_Outfich_Click(4);
+    const QString proposed = f.dir.filePath(QStringLiteral("Projets/Projet2.prj"));
+    QVERIFY(QFileInfo(proposed).isFile());
+    QCOMPARE(second->Caption(), QStringLiteral("Projet2"));
+    QCOMPARE(second->Tag(), proposed);
 }
 
 void tst_commands::autosaveTick()
@@ -239,8 +253,8 @@ void tst_commands::editUndoTexts()
     edit(0);
     QCOMPARE(label->Caption(), QStringLiteral("Main"));
 
-    // No selected label: nothing.
-    f.frame->setTextATag(QStringLiteral("2"));
+    // No selected label (a logo is selected): nothing.
+    f.frame->setSelection(CardItemRef{CardItemRef::LogoItem, 1});
     edit(5);
     QCOMPARE(label->Caption(), QStringLiteral("Main"));
 }
@@ -273,12 +287,10 @@ void tst_commands::withoutACard()
     checkExclamation(f.prompts.messages[0], NoProject);
     QCOMPARE(f.prompts.messages[2].style, int(Msg::Information));
 
-    // The shared gradient painter speaks through the frame while it lives.
+    // The swatches' gradient painter speaks through the frame.
     Surface surface(300, 300);
-    ColorGradient::shared().PaintObject(surface, 9);
+    f.frame->swatchPainter().PaintObject(surface, 9);
     QCOMPARE(f.prompts.messages.back().text, QStringLiteral("Nope"));
-    f.frame.reset();
-    QCOMPARE(ColorGradient::shared().prompts(), nullptr);
 }
 
 QTEST_MAIN(tst_commands)

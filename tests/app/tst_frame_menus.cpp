@@ -94,7 +94,7 @@ void tst_frame_menus::menusByIndex()
 {
     FrameFixture f;
     QVERIFY(f.start());
-    f.frame->onModal = [](QDialog &) { return int(QDialog::Accepted); };
+    f.dialogs.onModal = [](QDialog &) { return int(QDialog::Accepted); };
     QWidget *bars[] = {f.frame->Toolbar1(), f.frame->Toolbar2(), f.frame->STB1()};
     QStringList onTheBar;
     for (const MenuRow &row : Menus) {
@@ -166,7 +166,7 @@ void tst_frame_menus::toolbarButtonsAndTheAboutBox()
         {12, "A propos", "Infos sur l'auteur", "Mnu_OutInfo_Click", 8},
         {14, "Quitter", "Quitter l'application", "Mnu_Outfich_Click", 13},
     };
-    f.frame->onModal = [&f](QDialog &dialog) {
+    f.dialogs.onModal = [&f](QDialog &dialog) {
         if (auto *about = qobject_cast<frmAbout *>(&dialog))
             inspectAbout(*about, f);
         return dialog.result();
@@ -190,7 +190,7 @@ void tst_frame_menus::toolbarButtonsAndTheAboutBox()
         QCOMPARE(commands.front(), std::make_pair(QString::fromLatin1(handler), command));
     }
     QCOMPARE(f.frame->cards().size(), 1);
-    QCOMPARE(f.frame->modalDialogs, QStringList({"frmAbout"}));
+    QCOMPARE(f.dialogs.modalDialogs, QStringList({"frmAbout"}));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Quitter Brivadune"));
     QVERIFY(f.frame->isVisible());
 }

@@ -178,7 +178,7 @@ void tst_panel::labelTextBoxAndStyle()
 
     // With no selection the box empties itself.
     c.choose(QStringLiteral("Lb1"));
-    c.frame->setTextATag(QString());
+    c.frame->setSelection(std::nullopt);
     c.frame->TextA()->setText(QStringLiteral("x"));
     QCOMPARE(c.frame->TextA()->text(), QString());
     QCOMPARE(c.card->Label(1)->Caption(), QStringLiteral("ZONE DE TEXTE"));
@@ -214,7 +214,7 @@ void tst_panel::labelMenu()
     // "Editer le contenu" changes nothing until the editor exists.
     c.frame->Mnu_OutLabel_Click(0);
     QCOMPARE(label.Caption(), QStringLiteral("ZONE DE TEXTE"));
-    QVERIFY(c.frame->modalDialogs.isEmpty());
+    QVERIFY(c.dialogs.modalDialogs.isEmpty());
 }
 
 void tst_panel::logoMenu()
@@ -233,7 +233,7 @@ void tst_panel::logoMenu()
     CardLogo &logo = *c.card->Logo(2);
     QCOMPARE(logo.Tag, picture);
     QVERIFY(c.card->Logo(3)->Tag.isEmpty());
-    QCOMPARE(c.card->NumLogo, 3);
+    QCOMPARE(c.card->doc().NumLogo, 3);
     c.frame->Mnu_OutLogo_Click(7);
     QCOMPARE(logo.Left, float(c.card->Picture1().width() / 2 - 450));
     QCOMPARE(logo.Top, float(c.card->Picture1().height() / 2 - 300));
@@ -252,7 +252,7 @@ void tst_panel::logoMenu()
     c.frame->Mnu_OutLogo_Click(0);
     QCOMPARE(logoFrame(logo), QRectF(at, QSizeF(510, 510)));
     QCOMPARE(c.prompts.dialogs.size(), dialogs);
-    QVERIFY(c.frame->modalDialogs.isEmpty());
+    QVERIFY(c.dialogs.modalDialogs.isEmpty());
 }
 
 void tst_panel::nothingWithoutCardOrSelection()
@@ -260,7 +260,7 @@ void tst_panel::nothingWithoutCardOrSelection()
     {
         FrameFixture f;
         QVERIFY(f.frame->MDIForm_Load());
-        f.frame->setTextATag(QStringLiteral("1"));
+        f.frame->setSelection(CardItemRef{CardItemRef::LabelItem, 1});
         for (int i = 0; i <= 13; ++i) {
             f.frame->Mnu_OutLabel_Click(i);
             f.frame->Mnu_OutLogo_Click(i);
@@ -272,13 +272,15 @@ void tst_panel::nothingWithoutCardOrSelection()
         QVERIFY(f.prompts.dialogs.empty() && f.prompts.messages.empty());
     }
     Card c;
-    c.card->createLabel(2); // hidden
+    c.card->doc().createLabel(2); // hidden
     const CardLabel &label = *c.card->Label(1);
     const QRectF labelAt(label.Left, label.Top, label.Width(), label.Height());
     const QRectF logoAt = logoFrame(*c.card->Logo(1));
     const std::vector<CardItemRef> order = c.card->stackingOrder();
-    for (const char *tag : {"", "abc", "99", "2"}) {
-        c.frame->setTextATag(QString::fromLatin1(tag));
+    using Ref = std::optional<CardItemRef>;
+    for (const Ref &item : {Ref(), Ref({CardItemRef::LabelItem, 99}), Ref({CardItemRef::LabelItem, 2}),
+                            Ref({CardItemRef::LogoItem, 2})}) {
+        c.frame->setSelection(item);
         for (int i : {2, 3, 5, 6, 7, 9, 10, 12}) {
             c.frame->Mnu_OutLabel_Click(i);
             c.frame->Mnu_OutLogo_Click(i);
@@ -309,19 +311,19 @@ void tst_panel::swatchesPaintTheGradient()
         QCOMPARE(call.snapshot.Flags, 3);
         QVERIFY(call.snapshot.CancelError);
         QCOMPARE(call.snapshot.Color, Colors::White); // the swatch's colour
-        QCOMPARE(ColorGradient::shared().GetColor(index), Green);
+        QCOMPARE(c.frame->swatchPainter().GetColor(index), Green);
         QCOMPARE(c.frame->swatchColor(index), Green);
     }
     // The card was repainted from the swatches, in the orientation kept.
     QCOMPARE(c.middle(), Green);
-    QCOMPARE(c.card->NumOption, 0);
+    QCOMPARE(c.card->doc().NumOption, 0);
 
     // A cancelled dialog changes nothing.
     const QImage before = c.card->Picture1().image().copy();
     c.prompts.queueCancel();
     c.frame->Color_Click(10);
     QCOMPARE(c.frame->swatchColor(10), Green);
-    QCOMPARE(ColorGradient::shared().GetColor(10), Green);
+    QCOMPARE(c.frame->swatchPainter().GetColor(10), Green);
     QCOMPARE(c.card->Picture1().image(), before);
 }
 
@@ -332,12 +334,12 @@ void tst_panel::undoGradient()
     c.frame->Option_Click(3);
     c.frame->Bouton(6)->click();
     c.frame->Bouton(7)->click();
-    QCOMPARE(c.card->NumFond, 1);
-    QCOMPARE(c.card->NumOption, 3);
+    QCOMPARE(c.card->doc().NumFond, 1);
+    QCOMPARE(c.card->doc().NumOption, 3);
 
     // "Annuler le dégradé" without a background picture: the default one.
     c.frame->Bouton(8)->click();
-    QCOMPARE(c.card->NumFond, 0);
+    QCOMPARE(c.card->doc().NumFond, 0);
     QCOMPARE(c.middle(), Colors::White);
     QCOMPARE(c.lastPixel(), Colors::LightGrey);
     // With one: the picture stretched over the whole card, no edge line.
@@ -349,16 +351,15 @@ void tst_panel::undoGradient()
     c.frame->Bouton(5)->click();
     c.frame->Option_Click(2);
     c.frame->Bouton(8)->click();
-    QCOMPARE(c.card->NumFond, 2);
+    QCOMPARE(c.card->doc().NumFond, 2);
     QCOMPARE(c.card->Picture1().point(0, 0), Blue);
     QCOMPARE(c.middle(), Blue);
     QCOMPARE(c.lastPixel(), Blue);
-    QCOMPARE(c.card->PictS().pixelWidth(), 0);
     // A picture that can no longer be read: the default background.
     c.frame->Option_Click(2);
     QVERIFY(QFile::remove(path));
     c.frame->Bouton(8)->click();
-    QCOMPARE(c.card->NumFond, 0);
+    QCOMPARE(c.card->doc().NumFond, 0);
     QCOMPARE(c.middle(), Colors::White);
 }
 

@@ -98,16 +98,16 @@ void TestCardBackground::defaultIsWhiteWithEdgeLineAndKeepsTheGradient()
 {
     m_card->Tracer_Degrade(3);
     m_card->Fond_parDefaut();
-    QCOMPARE(m_card->NumFond, 0);
+    QCOMPARE(m_card->doc().NumFond, 0);
     checkEdgeLine(QStringLiteral("default"));
     QCOMPARE(countColor(Colors::White), qint64(PixW - 2) * (PixH - 2));
     // The gradient's colours and orientation stay for a later activation.
-    QCOMPARE(QList<int>({m_card->Color1, m_card->Color2, m_card->Color3, m_card->NumOption}), QList<int>({Red, Green, Blue, 3}));
+    QCOMPARE(QList<int>({m_card->doc().Color1, m_card->doc().Color2, m_card->doc().Color3, m_card->doc().NumOption}), QList<int>({Red, Green, Blue, 3}));
 
     // An orientation the painter does not know (9) leaves the background
     // and the edge line, and no "Nope" from the card.
     m_card->Tracer_Degrade(9);
-    QCOMPARE(QList<int>({m_card->NumFond, m_card->NumOption}), QList<int>({1, 9}));
+    QCOMPARE(QList<int>({m_card->doc().NumFond, m_card->doc().NumOption}), QList<int>({1, 9}));
     checkEdgeLine(QStringLiteral("kind 9"));
     QCOMPARE(countColor(Colors::White), qint64(PixW - 2) * (PixH - 2));
     QVERIFY(m_host->scripted.messages.empty());
@@ -128,15 +128,18 @@ void TestCardBackground::gradientOfEachKindFromTheSwatches()
         checkEdgeLine(what);
         QVERIFY2(countColor(Colors::White) == 0, qPrintable(what));
     }
-    QCOMPARE(QList<int>({card.NumFond, card.NumOption, card.Color1, card.Color2, card.Color3}), QList<int>({1, 8, Red, Green, Blue}));
-    // New swatch colours are read at the next painting, exactly as the
-    // shared painter ramps them: column 1 of kind 7 is at 1 / 318.
+    QCOMPARE(QList<int>({card.doc().NumFond, card.doc().NumOption, card.doc().Color1, card.doc().Color2, card.doc().Color3}), QList<int>({1, 8, Red, Green, Blue}));
+    // New swatch colours are read at the next painting, exactly as a
+    // painter with those stops ramps them: column 1 of kind 7 is at 1 / 318.
     m_host->swatches[0] = Blue;
     m_host->swatches[10] = Red;
     card.Tracer_Degrade(7);
-    QCOMPARE(card.Color1, Blue);
-    QCOMPARE(ColorGradient::shared().GetColor(10), Red);
-    QCOMPARE(pixel(img, 1, 100), ColorGradient::shared().colorAt(float(1.0 / PixW * 100)));
+    QCOMPARE(card.doc().Color1, Blue);
+    ColorGradient ramp;
+    ramp.SetColor(0, Blue);
+    ramp.SetColor(5, Green);
+    ramp.SetColor(10, Red);
+    QCOMPARE(pixel(img, 1, 100), ramp.colorAt(float(1.0 / PixW * 100)));
     QCOMPARE(pixel(img, PixW / 2, 100), Green);
 }
 
@@ -156,9 +159,8 @@ void TestCardBackground::pictureImportDialogAndStretch()
     QCOMPARE(d.Filter, QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf|*.bmp;*.jpg;*.gif;*.wmf;*.emf|Png - Svg|*.png;*.svg|"));
     QCOMPARE(QList<int>({d.FilterIndex, d.Flags, int(d.CancelError)}), QList<int>({1, 4, 1}));
 
-    QCOMPARE(m_card->NumFond, 2);
-    QCOMPARE(m_card->Picture1().tag, path);
-    QVERIFY(m_card->PictS().image().isNull()); // emptied after use
+    QCOMPARE(m_card->doc().NumFond, 2);
+    QCOMPARE(m_card->doc().BackgroundPicture, path);
     // 40 x 10 stretched to 318 x 204, the halves meeting at column 159;
     // no edge line.
     const QImage &img = m_card->Picture1().image();
@@ -177,7 +179,7 @@ void TestCardBackground::cancelledOrUnloadablePictureChangesNothing()
 {
     frmProjet &card = *m_card;
     card.Tracer_Degrade(4);
-    card.Picture1().tag = QStringLiteral("ancien.bmp");
+    card.doc().BackgroundPicture = QStringLiteral("ancien.bmp");
     const QImage before = card.Picture1().image().copy();
     QVERIFY(m_dir->writeFile(QStringLiteral("texte.bmp"), "pas une image"));
     QVERIFY(m_dir->writeFile(QStringLiteral("dessin.wmf"), QByteArray(64, '\x01')));
@@ -188,10 +190,9 @@ void TestCardBackground::cancelledOrUnloadablePictureChangesNothing()
     for (int n = 0; n < 5; ++n)
         card.Ajouter_UnFond();
     QCOMPARE(m_host->scripted.pendingAnswers(), 0);
-    QCOMPARE(QList<int>({card.NumFond, card.NumOption}), QList<int>({1, 4}));
-    QCOMPARE(card.Picture1().tag, QStringLiteral("ancien.bmp"));
+    QCOMPARE(QList<int>({card.doc().NumFond, card.doc().NumOption}), QList<int>({1, 4}));
+    QCOMPARE(card.doc().BackgroundPicture, QStringLiteral("ancien.bmp"));
     QVERIFY(card.Picture1().image() == before);
-    QVERIFY(card.PictS().image().isNull());
     QVERIFY(m_host->scripted.messages.empty()); // failures are silent
 
     // A picture gone since it was imported: the repaint says so and leaves
@@ -202,8 +203,8 @@ void TestCardBackground::cancelledOrUnloadablePictureChangesNothing()
     QVERIFY(QFile::remove(path));
     QVERIFY(!card.Reinitialiser());
     QCOMPARE(countColor(Colors::White), qint64(PixW) * PixH);
-    QCOMPARE(card.NumFond, 2);
-    QCOMPARE(card.Picture1().tag, path);
+    QCOMPARE(card.doc().NumFond, 2);
+    QCOMPARE(card.doc().BackgroundPicture, path);
 }
 
 void TestCardBackground::repaintRestoresEachKind()
@@ -226,14 +227,14 @@ void TestCardBackground::repaintRestoresEachKind()
             m_host->scripted.queueFile(path);
             m_card->Ajouter_UnFond();
         }
-        QCOMPARE(m_card->NumFond, kind);
+        QCOMPARE(m_card->doc().NumFond, kind);
         const QImage painted = m_card->Picture1().image().copy();
         QVERIFY(scribble() != painted);
         QVERIFY(m_card->Reinitialiser());
         QVERIFY2(m_card->Picture1().image() == painted, qPrintable(QStringLiteral("kind %1").arg(kind)));
     }
     // An unknown kind repaints nothing.
-    m_card->NumFond = 5;
+    m_card->doc().NumFond = 5;
     const QImage scribbled = scribble();
     QVERIFY(m_card->Reinitialiser());
     QVERIFY(m_card->Picture1().image() == scribbled);

@@ -90,18 +90,17 @@ void tst_CardItems::stackingOrderDecidesWhatIsHit()
     using Hit = std::optional<CardItemRef>;
     const Hit label1 = CardItemRef{CardItemRef::LabelItem, 1}, logo1 = CardItemRef{CardItemRef::LogoItem, 1};
     QCOMPARE(card.itemAt(QPointF(200, 150)), label1); // a new card: logo 1 below label 1
-    card.bringToFront(card.Logo(1));
+    card.bringToFront(logo1.value());
     QCOMPARE(card.itemAt(QPointF(200, 150)), logo1);
-    card.sendToBack(card.Logo(1));
+    card.sendToBack(logo1.value());
     card.Label(1)->Visible = false; // a hidden item is not hit
     QCOMPARE(card.itemAt(QPointF(200, 150)), logo1);
     QCOMPARE(card.itemAt(QPointF(5000, 5000)), Hit());
     // Only the next index can be created; it goes on top. An item of
-    // another card is ignored.
-    QVERIFY(!card.createLabel(3) && !card.createLabel(0));
-    card.createLabel(2)->Visible = true;
-    frmProjet other(m_host.get());
-    card.bringToFront(other.Logo(1));
+    // item that does not exist is ignored.
+    QVERIFY(!card.doc().createLabel(3) && !card.doc().createLabel(0));
+    card.doc().createLabel(2)->Visible = true;
+    card.bringToFront(CardItemRef{CardItemRef::LogoItem, 5}); // no such logo
     QCOMPARE(card.itemAt(QPointF(200, 150)), Hit(CardItemRef{CardItemRef::LabelItem, 2}));
 }
 
@@ -114,7 +113,7 @@ void tst_CardItems::addedLabelsAreCopiesAtTheCornerInFront()
     first->Left = 900;
     for (int expected = 2; expected <= 4; ++expected) {
         m_card->Ajouter_UnLabel();
-        QCOMPARE(m_card->NumLabel, expected);
+        QCOMPARE(m_card->doc().NumLabel, expected);
         const CardLabel *label = m_card->Label(expected);
         QCOMPARE(QPointF(label->Left, label->Top), QPointF(120, 120));
         QVERIFY(label->Visible);
@@ -123,7 +122,7 @@ void tst_CardItems::addedLabelsAreCopiesAtTheCornerInFront()
         QCOMPARE(label->Width(), first->Width());
         // In front of everything, logo 1 included, and selected.
         QCOMPARE(m_card->stackingOrder().back(), (CardItemRef{CardItemRef::LabelItem, expected}));
-        QCOMPARE(m_host->textATagValue, QString::number(expected));
+        QCOMPARE(m_host->selected, labelRef(expected));
         QCOMPARE(m_host->textATextValue, QStringLiteral("Atelier du Port"));
     }
     QCOMPARE(first->Left, 900.0f);
@@ -131,7 +130,7 @@ void tst_CardItems::addedLabelsAreCopiesAtTheCornerInFront()
     m_card->Label(3)->Visible = false;
     m_card->Label(4)->Visible = false;
     m_card->Ajouter_UnLabel();
-    QCOMPARE(m_card->NumLabel, 5);
+    QCOMPARE(m_card->doc().NumLabel, 5);
     QVERIFY(m_card->Label(5)->Visible);
 }
 
@@ -150,11 +149,11 @@ void tst_CardItems::importFillsTheNewSlotThenReplacesIt()
                                                                "<circle cx='25' cy='20' r='15' fill='green'/></svg>"));
     // A new slot: a copy of logo 1 under it, nothing selected.
     m_card->Ajouter_UnLogo();
-    QCOMPARE(m_card->NumLogo, 2);
+    QCOMPARE(m_card->doc().NumLogo, 2);
     const CardLogo *slot = m_card->Logo(2);
     QVERIFY(slot->Visible && slot->Picture() == red);
     QCOMPARE(QRectF(slot->Left, slot->Top, slot->Width(), slot->Height()), QRectF(120, 480, 600, 300));
-    QVERIFY(m_host->textATagValue.isEmpty());
+    QVERIFY(!m_host->selected);
     m_card->Mise_aJour();
 
     scripted().queueFile(png);
@@ -171,7 +170,7 @@ void tst_CardItems::importFillsTheNewSlotThenReplacesIt()
     QCOMPARE(TestSupport::pixel(slot->Picture(), 5, 5), Colors::rgb(0, 0, 255));
     QCOMPARE(slot->Tag, png);
     QCOMPARE(m_card->Logo(1)->Picture(), red);
-    QCOMPARE(m_host->textATagValue, QStringLiteral("2"));
+    QCOMPARE(m_host->selected, logoRef(2));
     QCOMPARE(m_card->bord().rect, QRectF(120, 480, 450, 180));
     QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg2 | Logo image n°2"));
     // Again: the same slot gets the SVG picture; the dialog starts from the
@@ -212,13 +211,13 @@ void tst_CardItems::cancelledFailedOrEmptySelectionDialogsChangeNothing()
     QVERIFY(!m_card->bord().visible);
 
     // No dialog for a slot that names no logo, nor without a label selected:
-    // empty tag, text, no such label, a deleted one, beyond 16 bits.
-    m_card->NumLogo = 9;
+    // nothing, no such label, a deleted one, a logo of the same index.
+    m_card->doc().NumLogo = 9;
     m_card->Ajouter_UnLogo(true);
     m_card->Label(2)->Visible = false;
-    for (const QString &tag : {QString(), QStringLiteral("abc"), QStringLiteral("7"), QStringLiteral("0"),
-                               QStringLiteral("2"), QStringLiteral("70000")}) {
-        m_host->textATagValue = tag;
+    for (const std::optional<CardItemRef> &item : {std::optional<CardItemRef>(), labelRef(7), labelRef(0), labelRef(2),
+                                                   logoRef(1)}) {
+        m_host->selected = item;
         m_card->Couleur_Police();
         m_card->Format_Police();
     }
@@ -292,18 +291,20 @@ void tst_CardItems::selectingAnItemMirrorsItAndPicksItsOwnRow()
     QCOMPARE(m_host->selectedRow, 11);
     QCOMPARE(m_host->objects.value(11), QStringLiteral("Lb12 | Texte 12"));
     QCOMPARE(handlerRuns, 1);
-    QCOMPARE(QStringList({m_host->textATagValue, m_host->textATextValue}), QStringList({"12", "Texte 12"}));
+    QCOMPARE(m_host->selected, labelRef(12));
+    QCOMPARE(m_host->textATextValue, QStringLiteral("Texte 12"));
     QVERIFY(!m_host->check2Values[0] && m_host->check2Values[1]);
     QCOMPARE(m_card->bord().rect, QRectF(460, 290, label->Width() + 70, label->Height() + 30));
     // Choosing a row selects its item.
     m_host->setObjectIndex(1);
     QCOMPARE(handlerRuns, 2);
-    QCOMPARE(m_host->textATagValue, QStringLiteral("2"));
+    QCOMPARE(m_host->selected, labelRef(2));
     QCOMPARE(m_card->bord().rect, ItemSelection::labelFrame(*m_card->Label(2)));
     // A logo: its exact bounds; the label's text stays in the text box.
     const CardLogo *logo = m_card->Logo(1);
     m_card->Logo_Click(1);
-    QCOMPARE(QStringList({m_host->textATagValue, m_host->textATextValue}), QStringList({"1", "Texte 2"}));
+    QCOMPARE(m_host->selected, logoRef(1));
+    QCOMPARE(m_host->textATextValue, QStringLiteral("Texte 2"));
     QCOMPARE(m_card->bord().rect, QRectF(logo->Left, logo->Top, logo->Width(), logo->Height()));
     QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg1 | Logo image n°1"));
 
@@ -318,7 +319,7 @@ void tst_CardItems::selectingAnItemMirrorsItAndPicksItsOwnRow()
     m_host->selectedRow = 2;
     m_card->Label_Click(7);
     QCOMPARE(m_host->selectedRow, 2);
-    QCOMPARE(m_host->textATagValue, QStringLiteral("7"));
+    QCOMPARE(m_host->selected, labelRef(7));
     // Hidden or missing items select nothing.
     const QRectF frame = m_card->bord().rect;
     label->Visible = false;
@@ -327,7 +328,7 @@ void tst_CardItems::selectingAnItemMirrorsItAndPicksItsOwnRow()
         m_card->Label_Click(i);
     m_card->Logo_Click(1);
     m_card->Logo_Click(40000);
-    QCOMPARE(m_host->textATagValue, QStringLiteral("7"));
+    QCOMPARE(m_host->selected, labelRef(7));
     QCOMPARE(m_card->bord().rect, frame);
 }
 

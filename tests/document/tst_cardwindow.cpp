@@ -27,11 +27,11 @@ const QMap<int, OleColor> WhiteSwatches = {{0, Colors::White}, {5, Colors::White
 // when the user lets go of the button over it.
 class MenuHost : public FakeCardHost {
 public:
-    QStringList tagsAtMenu;
+    std::vector<std::optional<CardItemRef>> selectedAtMenu;
     bool realMenu = false;
     void showLabelMenu(const QPoint &p) override
     {
-        tagsAtMenu << textATagValue;
+        selectedAtMenu.push_back(selected);
         FakeCardHost::showLabelMenu(p);
         if (!realMenu)
             return;
@@ -45,7 +45,7 @@ public:
     }
     void showLogoMenu(const QPoint &p) override
     {
-        tagsAtMenu << textATagValue;
+        selectedAtMenu.push_back(selected);
         FakeCardHost::showLogoMenu(p);
     }
 };
@@ -136,7 +136,7 @@ void tst_CardWindow::placeItems()
     m_card->updateCard();
     m_card->Mise_aJour(); // selects label 1 through the list
     m_card->hideBord();
-    m_host->textATagValue.clear();
+    m_host->selected.reset();
     m_host->check1Values[0] = true;
 }
 
@@ -233,13 +233,13 @@ void tst_CardWindow::objectListAndInitialPlacement()
     card.Label(1)->setCaption(QStringLiteral("Jean Dupont"));
     const QStringList texts = {QString(), QStringLiteral("Atelier du Port\r\n12 quai"), QString(), QStringLiteral("Tél.")};
     for (int i = 2; i <= 5; ++i) {
-        CardLabel *label = card.createLabel(i);
+        CardLabel *label = card.doc().createLabel(i);
         label->setCaption(texts[i - 2]);
         label->Left = 77;
         label->Top = 88;
         label->Visible = true;
     }
-    card.createLogo(2)->Visible = true;
+    card.doc().createLogo(2)->Visible = true;
     card.Mise_enPage();
     auto at = [&](int i) { return QPointF(card.Label(i)->Left, card.Label(i)->Top); };
     auto w = [&](int i) { return double(card.Label(i)->Width()); };
@@ -263,22 +263,29 @@ void tst_CardWindow::activationHandsTheGradientToTheFrame()
     TestSupport::FrenchLocale french;
     // All three colours black counts as no gradient: white swatches, no
     // orientation handler.
-    m_card->NumFond = 1;
-    m_card->NumOption = 3;
+    m_card->doc().NumFond = 1;
+    m_card->doc().NumOption = 3;
     m_host->swatches = {{0, 0x123456}, {5, 0x654321}, {10, 0x111111}};
     m_card->activate();
     QCOMPARE(m_host->swatches, WhiteSwatches);
     QVERIFY(m_host->optionClicks.empty());
     QCOMPARE(m_host->panels.value(2), QStringLiteral("8,40 x 5,40 cm"));
     QCOMPARE(m_host->objects.first(), QStringLiteral("Lb1 | ZONE DE TEXTE"));
-    // Any one colour is enough: the swatches and the shared painter take the
-    // card's colours, then the handler runs with the card's orientation.
-    m_card->Color2 = 1;
+    // Any one colour is enough: the swatches take the card's colours and
+    // its orientation is chosen; the handler repaints a gradient card only,
+    // a white or picture card keeps its own background.
+    m_card->doc().Color2 = 1;
     m_card->activate();
     QCOMPARE(m_host->swatches, (QMap<int, OleColor>{{0, 0}, {5, 1}, {10, 0}}));
-    QCOMPARE(ColorGradient::shared().GetColor(5), 1);
     QCOMPARE(m_host->optionClicks, std::vector<int>{3});
     QCOMPARE(m_host->optionSelections, std::vector<int>{3});
+    for (int kind : {0, 2}) {
+        m_card->doc().NumFond = kind;
+        m_card->activate();
+        QCOMPARE(m_card->doc().NumFond, kind);
+    }
+    QCOMPARE(m_host->optionClicks, std::vector<int>{3});
+    QCOMPARE(m_host->optionSelections, (std::vector<int>{3, 3, 3}));
 }
 
 void tst_CardWindow::closingQuestionAnswers_data()
@@ -302,13 +309,13 @@ void tst_CardWindow::closingQuestionAnswers()
     frmProjet &card = *m_card;
     card.setCaption(QStringLiteral("Carte Dupont"));
     card.setTag(tag);
-    card.Color1 = Colors::rgb(1, 2, 3);
+    card.doc().Color1 = Colors::rgb(1, 2, 3);
     // The frame's save names a project that had none.
     m_host->onSave = [&card](bool withDialog) {
         if (withDialog)
             card.setTag(QStringLiteral("/p/Carte Dupont.prj"));
     };
-    m_host->textATagValue = QStringLiteral("3");
+    m_host->selected = labelRef(3);
     m_host->textATextValue = QStringLiteral("Atelier du Port");
     m_host->scripted.queueMessage(answer);
 
@@ -322,7 +329,7 @@ void tst_CardWindow::closingQuestionAnswers()
     if (closes) {
         // The frame's panels hold no card any more; it is not asked again.
         QVERIFY(m_host->objects.isEmpty());
-        QVERIFY(m_host->textATagValue.isEmpty() && m_host->textATextValue.isEmpty());
+        QVERIFY(!m_host->selected && m_host->textATextValue.isEmpty());
         QCOMPARE(m_host->swatches, WhiteSwatches);
         QVERIFY(card.close());
         QCOMPARE(m_host->scripted.messages.size(), size_t(1));
@@ -331,7 +338,7 @@ void tst_CardWindow::closingQuestionAnswers()
         QVERIFY(card.isVisible());
         QCOMPARE(m_host->objects.first(), QStringLiteral("Lb1 | ZONE DE TEXTE"));
         QCOMPARE(m_host->swatches.value(0), Colors::rgb(1, 2, 3));
-        QCOMPARE(m_host->textATagValue, QStringLiteral("3"));
+        QCOMPARE(m_host->selected, labelRef(3));
     }
 }
 
@@ -366,10 +373,10 @@ void tst_CardWindow::dragKeepsTheGrabbedPointAndTheFrame()
     QCOMPARE(m_card->bord().rect, QRectF(1760, 890, label->Width() + 70, label->Height() + 30));
     move(QPoint(131, 61));
     QCOMPARE(QPointF(label->Left, label->Top), QPointF(1890, 855));
-    QVERIFY(m_host->textATagValue.isEmpty()); // nothing selected while dragging
+    QVERIFY(!m_host->selected); // nothing selected while dragging
     // The release over the moved label is a click: it selects it.
     release(Qt::LeftButton, QPoint(131, 61));
-    QCOMPARE(m_host->textATagValue, QStringLiteral("1"));
+    QCOMPARE(m_host->selected, labelRef(1));
     QCOMPARE(m_host->selectedRow, 0);
     QCOMPARE(m_card->bord().rect, QRectF(1850, 845, label->Width() + 70, label->Height() + 30));
     // Moving without a button moves nothing, nor with the right button.
@@ -389,10 +396,10 @@ void tst_CardWindow::lockStopsDragsNotMenus()
     release(Qt::LeftButton, QPoint(125, 64));
     QCOMPARE(QPointF(m_card->Label(1)->Left, m_card->Label(1)->Top), QPointF(300, 150));
     QVERIFY(!m_card->bord().visible);
-    QVERIFY(m_host->textATagValue.isEmpty()); // released away from it: no click
+    QVERIFY(!m_host->selected); // released away from it: no click
     // A quick click still selects, and the right button still shows the menu.
     click(Qt::LeftButton, OnLabel);
-    QCOMPARE(m_host->textATagValue, QStringLiteral("1"));
+    QCOMPARE(m_host->selected, labelRef(1));
     click(Qt::RightButton, OnLabel);
     QCOMPARE(m_host->menusShown.size(), size_t(1));
 }
@@ -403,18 +410,18 @@ void tst_CardWindow::contextMenusAndDoubleClicks()
     // On an item: selected first, then its menu at the pointer.
     click(Qt::RightButton, OnLabel);
     QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("label"), global(OnLabel)));
-    QCOMPARE(m_host->tagsAtMenu, QStringList{QStringLiteral("1")});
+    QCOMPARE(m_host->selectedAtMenu, std::vector<std::optional<CardItemRef>>{labelRef(1)});
     QCOMPARE(m_card->bord().rect, ItemSelection::labelFrame(*m_card->Label(1)));
     click(Qt::RightButton, OnLogo);
     QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("logo"), global(OnLogo)));
     QCOMPARE(m_host->objects.value(m_host->selectedRow), QStringLiteral("Lg1 | Logo image n°1"));
     click(Qt::RightButton, QPoint(203, 153));
-    QCOMPARE(m_host->tagsAtMenu.back(), QStringLiteral("2"));
+    QCOMPARE(m_host->selectedAtMenu.back(), labelRef(2));
     // On the empty card: the Tools menu, nothing selected.
-    m_host->textATagValue.clear();
+    m_host->selected.reset();
     click(Qt::RightButton, OnCard);
     QCOMPARE(m_host->menusShown.back(), std::make_pair(QStringLiteral("tools"), global(OnCard)));
-    QVERIFY(m_host->textATagValue.isEmpty());
+    QVERIFY(!m_host->selected);
     // The left button opens no menu.
     click(Qt::LeftButton, OnCard);
     click(Qt::LeftButton, OnLabel);
@@ -483,18 +490,26 @@ void tst_CardWindow::helpBalloonOverItems()
     QWidget *popup = balloon.window();
     QVERIFY(popup && popup->isVisible());
     QCOMPARE(balloon.tool(), m_card->cardView());
-    // Moving over the items keeps the same balloon, even over the logo.
-    move(OnLogo);
+    // Moving within the label keeps it; the balloon belongs to its item, so
+    // moving onto the logo gives the logo's, and a move over the empty card
+    // takes it down.
+    move(OnLabel + QPoint(2, 1));
     QCOMPARE(balloon.window(), popup);
-    QCOMPARE(balloon.Title(), QStringLiteral("Infos du label"));
-    // A move over the empty card takes it down; the logo then has its own.
-    move(OnCard);
-    QVERIFY(!m_card->BulleVisible);
-    QVERIFY(!balloon.window());
     move(OnLogo);
     QCOMPARE(balloon.Title(), QStringLiteral("Infos du logo"));
     QVERIFY(balloon.window());
-    // So does a move over the window's workspace, and closing the window.
+    move(OnCard);
+    QVERIFY(!m_card->BulleVisible);
+    QVERIFY(!balloon.window());
+    // So does leaving the card (the pointer gone to the panel), a move over
+    // the window's workspace, and closing the window.
+    move(OnLabel);
+    QVERIFY(balloon.window());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_card->cardView(), &leave);
+    QVERIFY(!m_card->BulleVisible);
+    QVERIFY(!balloon.window());
+    move(OnLogo);
     QTest::mouseMove(m_card->windowHandle(), QPoint(30, 30));
     QVERIFY(!m_card->BulleVisible);
     QVERIFY(!balloon.window());

@@ -11,6 +11,10 @@
 #include <functional>
 #include <vector>
 
+// Typed selections, as tests compare them.
+inline std::optional<CardItemRef> labelRef(int index) { return CardItemRef{CardItemRef::LabelItem, index}; }
+inline std::optional<CardItemRef> logoRef(int index) { return CardItemRef{CardItemRef::LogoItem, index}; }
+
 // A main frame for tests of the card window: records what the card writes
 // into the frame's panels, lists and boxes, and which frame commands it
 // runs. Message boxes and common dialogs go through a ScriptedPrompts.
@@ -32,8 +36,8 @@ public:
     // Label_Click / Logo_Click, as the frame's list does).
     std::function<void(int row)> onRowSelected;
 
-    // `TextA` tag and text.
-    QString textATagValue;
+    // The selected item and the `TextA` text.
+    std::optional<CardItemRef> selected;
     QString textATextValue;
 
     // `Check1` option boxes (settable by the test) and the `Check2` mirrors.
@@ -72,8 +76,8 @@ public:
     int objectIndex() const override { return selectedRow; }
     void setObjectIndex(int row) override;
 
-    QString textATag() const override { return textATagValue; }
-    void setTextATag(const QString &tag) override { textATagValue = tag; }
+    std::optional<CardItemRef> selection() const override { return selected; }
+    void setSelection(std::optional<CardItemRef> item) override { selected = item; }
     QString textAText() const override { return textATextValue; }
     void setTextAText(const QString &text) override { textATextValue = text; }
 

@@ -1,0 +1,78 @@
+#include "CardExport.h"
+
+#include "document/CardRenderer.h"
+#include "document/frmProjet.h"
+#include "platform/AppPaths.h"
+#include "platform/Clipboard.h"
+#include "platform/CommonDialog.h"
+#include "platform/PictureWriter.h"
+#include "platform/Prompts.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "platform/Units.h"
+
+CardExport::CardExport(const Services &services, CommonDialog &dialog)
+    : m_services(services), m_dialog(dialog)
+{
+}
+
+QImage CardExport::Fusion_Carte(frmProjet &card, bool forPrinting)
+{
+    const QImage image = CardRenderer::flatten(card.doc(), Units::ScreenTwipsPerPixel, card.palette());
+    if (forPrinting) {
+        m_printCard = card.doc();
+        card.Reinitialiser();
+    }
+    return image;
+}
+
+bool CardExport::Fusion_Export(const frmProjet &card, const QImage &image)
+{
+    m_dialog.FileName = card.Caption() + QStringLiteral(".bmp");
+    m_dialog.InitDir = QStringLiteral("..");
+    m_dialog.CancelError = true;
+    m_dialog.DialogTitle = QStringLiteral("Exporter le projet sous...");
+    m_dialog.Filter = QStringLiteral("Format Bitmap (*.bmp)|*.bmp|");
+    m_dialog.FilterIndex = 1;
+    if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
+        return false;
+    const QString path = m_dialog.FileName;
+    if (!PictureWriter::write(image, path, "BMP")) {
+        reportUnwritten(path);
+        return false;
+    }
+    return true;
+}
+
+void CardExport::exportBmp(frmProjet &card)
+{
+    Fusion_Export(card, Fusion_Carte(card, false));
+}
+
+void CardExport::openInEditor(frmProjet &card)
+{
+    const QImage image = Fusion_Carte(card, false);
+    const QString path = AppPaths::join(m_services.appDir, QStringLiteral("\\Tempo.bmp"));
+    if (!PictureWriter::write(image, path, "BMP")) {
+        reportUnwritten(path);
+        return;
+    }
+    if (m_services.shell)
+        m_services.shell->open(path);
+}
+
+void CardExport::copyToClipboard(frmProjet &card)
+{
+    const QImage image = Fusion_Carte(card, false);
+    if (m_services.clipboard)
+        m_services.clipboard->setImage(image);
+    m_services.prompts->msgBox(QStringLiteral("Le projet est disponible dans le presse-papier."), Msg::Information);
+}
+
+void CardExport::reportUnwritten(const QString &path)
+{
+    m_services.prompts->msgBox(QStringLiteral("L'image n'a pas pu être enregistrée.\r\n"
+                                              "Vérifiez que le dossier existe et que vous pouvez y écrire : ")
+                                   + path,
+                               Msg::Exclamation);
+}
