@@ -11,6 +11,7 @@ PACKAGES=(
   libbenchmark-dev libsane-dev libsane1 sane-utils
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
+  python3
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)

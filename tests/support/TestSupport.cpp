@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace TestSupport {
 
 TempAppDir::TempAppDir() = default;
@@ -50,6 +53,22 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+bool underFileSizeLimit(qint64 maxBytes, const std::function<bool()> &write)
+{
+    // A write past the limit then fails instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    if (::getrlimit(RLIMIT_FSIZE, &previous) != 0)
+        return false;
+    rlimit limited = previous;
+    limited.rlim_cur = rlim_t(maxBytes);
+    if (::setrlimit(RLIMIT_FSIZE, &limited) != 0)
+        return false;
+    const bool result = write();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    return result;
 }
 
 } // namespace TestSupport

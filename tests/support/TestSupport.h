@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Small helpers shared by every test program.
 namespace TestSupport {
 
@@ -48,5 +50,9 @@ OleColor pixel(const QImage &image, int x, int y);
 QByteArray readBytes(const QString &path);
 // Writes bytes to a file, creating its folder; false on failure.
 bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// Runs `write` while no file may grow past `maxBytes` (as on a full disk)
+// and returns its result; false also when the limit cannot be set.
+bool underFileSizeLimit(qint64 maxBytes, const std::function<bool()> &write);
 
 } // namespace TestSupport
