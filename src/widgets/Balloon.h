@@ -1,62 +1,50 @@
 #pragma once
 
+#include "CTooltip.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
-// A help balloon attached to one window (the tool): a small popup with an
-// optional icon and title line above a text of one or more lines (a
-// carriage return, a line feed or both break a line). Create shows it just
-// below an area of the tool; Destroy takes it down. It stays up for
-// VisibleTime milliseconds, then hides until the next Create.
-//
-// The look properties follow the tooltip control the card windows use, so
-// callers set the style and icon once and the title and text before each
-// Create.
+// The help balloon of a card window, in the shape the card window uses:
+// the look fields are set once (style, icon, timings), the title and text
+// before each Create. Create hands them to a CTooltip, which shows the tip
+// once the pointer rests over the area and takes it down when the pointer
+// leaves it.
 class Balloon : public QObject {
     Q_OBJECT
 public:
     explicit Balloon(QObject *parent = nullptr);
     ~Balloon() override;
 
-    // 1 = balloon, anything else = plain rectangle (kept for the callers;
-    // both are drawn as the same framed popup).
+    // As CTooltip: 1 = balloon, anything else = plain box.
     int Style = 0;
-    // The tip is centred below the area instead of starting at its left.
     bool Centered = false;
     // Title icon: 0 none, 1 information, 2 warning, 3 error.
     int Icon = 0;
     int VisibleTime = 5000;
     int DelayTime = 500;
 
-    const QString &Title() const { return m_title; }
-    void setTitle(const QString &title);
-    const QString &TipText() const { return m_text; }
-    void setTipText(const QString &text);
+    const QString &Title() const { return m_tip.Title(); }
+    void setTitle(const QString &title) { m_tip.setTitle(title); }
+    const QString &TipText() const { return m_tip.TipText(); }
+    void setTipText(const QString &text) { m_tip.setTipText(text); }
 
-    // (Re)creates the popup for `tool`, below `area` (pixels of the tool;
-    // an empty area means the whole tool). A previous popup goes first.
+    // (Re)creates the tip for `tool`, over `area` (pixels of the tool; an
+    // empty area means the whole tool). A previous tip goes first.
     void Create(QWidget *tool, const QRect &area = {});
-    // Takes the popup down, if any.
-    void Destroy();
+    void Destroy() { m_tip.Destroy(); }
 
-    // The popup window while created (null otherwise), and its tool.
-    QWidget *window() const { return m_popup; }
-    QWidget *tool() const { return m_tool; }
+    // The tip's window while created (null otherwise), and its tool.
+    QWidget *window() const { return m_tip.window(); }
+    QWidget *tool() const { return m_tip.tool(); }
     // The text as shown: one line per line of TipText.
     static QString displayText(const QString &tipText);
 
-private:
-    void refresh();
+    CTooltip &tooltip() { return m_tip; }
 
-    QString m_title;
-    QString m_text;
-    QPointer<QWidget> m_tool;
-    QPointer<QWidget> m_popup;
-    QLabel *m_titleLabel = nullptr;
-    QLabel *m_textLabel = nullptr;
+private:
+    CTooltip m_tip;
 };

@@ -472,6 +472,8 @@ void tst_CardWindow::helpBalloonOverItems()
     placeItems();
     Balloon &balloon = m_card->Bulle();
     QCOMPARE(QList<int>({balloon.Style, balloon.Icon}), QList<int>({1, 1}));
+    // No rest delay: the balloon shows as soon as it is created.
+    balloon.DelayTime = 0;
     // The "no balloons" option: none over the items, nor while dragging.
     move(OnLabel);
     press(Qt::LeftButton, OnLogo);
