@@ -8,7 +8,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
   qt6-image-formats-plugins libqt6svg6 libgl-dev qt6-translations-l10n
-  libbenchmark-dev libsane-dev libsane1 sane-utils
+  libbenchmark-dev libsane-dev libsane1 libsane-common sane-utils
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
   python3
