@@ -128,10 +128,14 @@ bool runFontDialog(QWidget *parent, CommonDialog &d)
     font.setStrikeOut(d.FontStrikethru);
     QFontDialog dlg(font, parent);
     dlg.setOption(QFontDialog::DontUseNativeDialog, true);
+    // A font that is not installed shows as the family standing in for it;
+    // unless the user picks another family, the text keeps its own name.
+    const QString shownFamily = dlg.currentFont().family();
     if (dlg.exec() != QDialog::Accepted)
         return false;
     const QFont chosen = dlg.selectedFont();
-    d.FontName = chosen.family();
+    if (chosen.family() != shownFamily)
+        d.FontName = chosen.family();
     if (chosen.pointSizeF() > 0)
         d.FontSize = float(chosen.pointSizeF());
     d.FontBold = chosen.bold();

@@ -156,6 +156,16 @@ void TestQtPrompts::colorAndFontDialogs()
     QCOMPARE(dialog.FontName, u"DejaVu Serif"_s);
     QCOMPARE(dialog.FontSize, 14.f);
     QVERIFY(dialog.FontBold);
+
+    // A font this machine does not have: OK without changing the family
+    // keeps the text's own font name, not the stand-in the dialog shows.
+    dialog.FontName = u"Police Introuvable"_s;
+    whenModal<QFontDialog>([](QFontDialog *dlg) {
+        QVERIFY(dlg->currentFont().family() != u"Police Introuvable"_s);
+        dlg->accept();
+    });
+    QVERIFY(dialog.ShowFont());
+    QCOMPARE(dialog.FontName, u"Police Introuvable"_s);
 }
 
 QTEST_MAIN(TestQtPrompts)
