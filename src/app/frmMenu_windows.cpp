@@ -7,8 +7,6 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
-#include <algorithm>
-
 namespace {
 
 bool isMinimised(const QMdiSubWindow *window)
@@ -20,32 +18,11 @@ bool isMinimised(const QMdiSubWindow *window)
 
 void frmMenu::cascadeWindows()
 {
-    // Each open window a title bar lower and to the right of the one
-    // before, in the order they were opened, the active one last on top;
-    // each keeps the size that shows its whole card, within what the area
-    // leaves below its offset.
-    QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *window : openSubWindows()) {
-        if (!isMinimised(window))
-            windows.append(window);
-    }
-    if (windows.isEmpty())
-        return;
-    const QRect area = m_mdi->viewport()->rect();
-    const int step = m_mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_mdi) + 4;
-    QMdiSubWindow *active = m_mdi->activeSubWindow();
-    for (int i = 0; i < int(windows.size()); ++i) {
-        QMdiSubWindow *window = windows.at(i);
         if (window->windowState() & Qt::WindowMaximized)
             window->showNormal();
-        const QPoint at(area.left() + i * step, area.top() + i * step);
-        const QSize room(std::max(area.right() + 1 - at.x(), window->minimumSizeHint().width()),
-                         std::max(area.bottom() + 1 - at.y(), window->minimumSizeHint().height()));
-        window->setGeometry(QRect(at, window->sizeHint().boundedTo(room)));
-        window->raise();
     }
-    if (active && windows.contains(active))
-        active->raise();
+    m_mdi->cascadeSubWindows();
 }
 
 void frmMenu::tileWindows(Qt::Orientation stacking)

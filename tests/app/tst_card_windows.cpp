@@ -128,6 +128,12 @@ void tst_card_windows::cascadeStatesAndIcons()
     std::sort(corners.begin(), corners.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
     QVERIFY(corners[0].x() < corners[1].x() && corners[1].x() < corners[2].x());
     QVERIFY(corners[0].y() < corners[1].y() && corners[1].y() < corners[2].y());
+    // Each window keeps a size that shows its whole card, not a title bar.
+    for (frmProjet *card : c.frame->cards()) {
+        const QRect shown(card->cardView()->mapTo(card, QPoint()), card->cardView()->size());
+        QVERIFY2(card->rect().contains(shown), qPrintable(card->Caption()));
+        QVERIFY(c.area().contains(c.frame->subWindowOf(card)->geometry()));
+    }
 
     c.frame->Mnu_OutPro_Click(8);
     QVERIFY(c.frame->subWindowOf(c.frame->activeCard())->isMaximized());
