@@ -14,14 +14,24 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 #include <memory>
 
 namespace {
+
+// The toolkit's own notices (a missing runtime folder, fonts) mean nothing
+// to the user of a command: standard error carries our messages only.
+void quietNotices(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
 
 // The commands that write a file and end, without any window: they work
 // with no display and take no single-instance lock.
 int runHeadless(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietNotices);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Brivadune"));
