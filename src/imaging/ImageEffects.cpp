@@ -11,7 +11,10 @@ namespace {
 
 int clampByte(double v)
 {
-    return int(std::clamp(std::lround(v), 0L, 255L));
+    // Rounded half up; NaN and out-of-range values end at the bounds.
+    if (!(v > 0))
+        return 0;
+    return v >= 255 ? 255 : int(v + 0.5);
 }
 
 // The picture in a format whose pixels are plain 0xAARRGGBB words.
@@ -68,35 +71,44 @@ void greyscale(QImage &image)
 }
 
 // A box filter of radius `r` pixels (fractional: the two outer taps weigh
-// the fraction) along one line of `n` values `stride` apart, edges
-// extended. Works on one component at a time through prefix sums, so the
-// cost does not grow with the radius.
-void boxLine(QRgb *data, int n, int stride, double r, std::vector<double> &prefix, std::vector<QRgb> &out)
+// the fraction) along one line of `n` pixels `stride` apart, edges
+// extended. A running sum keeps the cost independent of the radius.
+void boxLine(QRgb *data, int n, int stride, double r, std::vector<QRgb> &ext)
 {
     const int whole = int(std::floor(r));
     const double frac = r - whole;
     const double weight = 2.0 * whole + 1.0 + 2.0 * frac;
-    auto at = [&](int i) { return data[std::ptrdiff_t(std::clamp(i, 0, n - 1)) * stride]; };
-    out.resize(std::size_t(n));
-    for (int i = 0; i < n; ++i)
-        out[std::size_t(i)] = qRgba(0, 0, 0, qAlpha(at(i)));
-    for (int shift : {16, 8, 0}) {
-        auto value = [&](int i) { return double((at(i) >> shift) & 0xFF); };
-        // prefix[k] = sum of values at indexes -whole-1 .. k-whole-2 (extended).
-        const int lo = -whole - 1;
-        const int hi = n + whole + 1;
-        prefix.assign(std::size_t(hi - lo + 1), 0.0);
-        for (int k = lo; k < hi; ++k)
-            prefix[std::size_t(k - lo + 1)] = prefix[std::size_t(k - lo)] + value(k);
-        for (int i = 0; i < n; ++i) {
-            const double inner = prefix[std::size_t(i + whole + 1 - lo)] - prefix[std::size_t(i - whole - lo)];
-            const double outer = frac > 0 ? frac * (value(i - whole - 1) + value(i + whole + 1)) : 0.0;
-            const int v = clampByte((inner + outer) / weight);
-            out[std::size_t(i)] |= QRgb(v) << shift;
-        }
+    const int pad = whole + 1;
+    ext.resize(std::size_t(n + 2 * pad));
+    for (int i = -pad; i < n + pad; ++i)
+        ext[std::size_t(i + pad)] = data[std::ptrdiff_t(std::clamp(i, 0, n - 1)) * stride];
+    const QRgb *e = ext.data() + pad; // e[i] for i in -pad .. n + pad - 1
+    long long sr = 0, sg = 0, sb = 0;
+    for (int k = -whole; k <= whole; ++k) {
+        sr += qRed(e[k]);
+        sg += qGreen(e[k]);
+        sb += qBlue(e[k]);
     }
-    for (int i = 0; i < n; ++i)
-        data[std::ptrdiff_t(i) * stride] = out[std::size_t(i)];
+    const long long w = 2LL * whole + 1;
+    for (int i = 0; i < n; ++i) {
+        if (frac == 0) {
+            // Whole radius (the screen's): exact integer rounding.
+            data[std::ptrdiff_t(i) * stride] =
+                qRgba(int((2 * sr + w) / (2 * w)), int((2 * sg + w) / (2 * w)), int((2 * sb + w) / (2 * w)), qAlpha(e[i]));
+        } else {
+            double vr = double(sr), vg = double(sg), vb = double(sb);
+            const QRgb a = e[i - whole - 1], b = e[i + whole + 1];
+            vr += frac * (qRed(a) + qRed(b));
+            vg += frac * (qGreen(a) + qGreen(b));
+            vb += frac * (qBlue(a) + qBlue(b));
+            data[std::ptrdiff_t(i) * stride] =
+                qRgba(clampByte(vr / weight), clampByte(vg / weight), clampByte(vb / weight), qAlpha(e[i]));
+        }
+        const QRgb in = e[i + whole + 1], out = e[i - whole];
+        sr += qRed(in) - qRed(out);
+        sg += qGreen(in) - qGreen(out);
+        sb += qBlue(in) - qBlue(out);
+    }
 }
 
 void blur(QImage &image, double radius)
@@ -105,12 +117,11 @@ void blur(QImage &image, double radius)
         return;
     auto *bits = reinterpret_cast<QRgb *>(image.bits());
     const int stride = int(image.bytesPerLine() / 4);
-    std::vector<double> prefix;
-    std::vector<QRgb> out;
+    std::vector<QRgb> line;
     for (int y = 0; y < image.height(); ++y)
-        boxLine(bits + std::ptrdiff_t(y) * stride, image.width(), 1, radius, prefix, out);
+        boxLine(bits + std::ptrdiff_t(y) * stride, image.width(), 1, radius, line);
     for (int x = 0; x < image.width(); ++x)
-        boxLine(bits + x, image.height(), stride, radius, prefix, out);
+        boxLine(bits + x, image.height(), stride, radius, line);
 }
 
 // Relief: each pixel compares the brightness one reach up and left with the
@@ -136,6 +147,23 @@ void relief(QImage &image, double reach, double depth, bool engrave)
         return (l(x0, y0) * (1 - fx) + l(x1, y0) * fx) * (1 - fy) + (l(x0, y1) * (1 - fx) + l(x1, y1) * fx) * fy;
     };
     const double sign = engrave ? -1.0 : 1.0;
+    const int whole = int(reach);
+    if (whole == reach) {
+        // A whole number of pixels (the screen's one): no sampling between
+        // pixels.
+        auto l = [&](int x, int y) {
+            return lum[std::size_t(std::clamp(y, 0, h - 1)) * std::size_t(w) + std::size_t(std::clamp(x, 0, w - 1))];
+        };
+        for (int y = 0; y < h; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const double diff = double(l(x - whole, y - whole)) - double(l(x + whole, y + whole));
+                const int v = clampByte(128.0 + sign * depth * diff / 2.0);
+                line[x] = qRgba(v, v, v, qAlpha(line[x]));
+            }
+        }
+        return;
+    }
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
