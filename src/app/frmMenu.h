@@ -106,6 +106,9 @@ public:
     void Mnu_OutAff_Click(int index);
     void Mnu_OutOutils_Click(int index);
     void Mnu_OutPal_Click(int index);
+    // Applies one picture effect (kind 1..7 and its amount) to the active
+    // card's picture.
+    void Effet_Palette(int kind, int amount);
     void Mnu_OutPro_Click(int index);
     void Mnu_OutInfo_Click(int index);
     void Mnu_OutImp_Click(int index);

@@ -177,18 +177,22 @@ void frmMenu::Mnu_OutOutils_Click(int index)
 void frmMenu::Mnu_OutPal_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutPal_Click"), index);
-    frmProjet *card = activeCard();
     if (index == 0) {
-        if (card)
+        if (frmProjet *card = activeCard())
             card->Reinitialiser();
         else
             prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
         return;
     }
+    if (const std::optional<ImageEffect> effect = paletteEffect(index))
+        Effet_Palette(effect->kind, effect->amount);
+}
+
+void frmMenu::Effet_Palette(int kind, int amount)
+{
     // Without a card the effects do nothing.
-    const std::optional<ImageEffect> effect = paletteEffect(index);
-    if (card && effect)
-        card->applyEffect(*effect);
+    if (frmProjet *card = activeCard())
+        card->applyEffect({kind, amount});
 }
 
 void frmMenu::Mnu_OutPro_Click(int index)
