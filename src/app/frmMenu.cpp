@@ -3,6 +3,7 @@
 #include "frmMenu.h"
 
 #include "FrameLayout.h"
+#include "ScanCommands.h"
 #include "SingleInstance.h"
 #include "document/frmProjet.h"
 #include "platform/Units.h"

@@ -29,6 +29,7 @@ class QPushButton;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class ScanCommands;
 class SingleInstance;
 class TabStrip;
 class frmProjet;
@@ -112,6 +113,8 @@ public:
     void Mnu_OutPro_Click(int index);
     void Mnu_OutInfo_Click(int index);
     void Mnu_OutImp_Click(int index);
+    // Scans a picture into the active card's background.
+    void Importation_TWAIN();
     void Mnu_OutLabel_Click(int index) override;
     void Mnu_OutLogo_Click(int index) override;
     // Main toolbar button 1..14: the menu command of its table row.
@@ -215,6 +218,7 @@ protected:
     // print window...) through the services' runner, which tests replace
     // so nothing blocks.
     int runModal(QDialog &dialog);
+    DialogRunner &dialogRunner();
 
 private:
     void buildCentralArea();
@@ -246,6 +250,7 @@ private:
     // Project commands.
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);
+    ScanCommands &scanCommands();
 
     Services m_services;
     ModalDialogRunner m_modalRunner;
@@ -254,6 +259,7 @@ private:
     // 5 and 10 follow the swatches; cards paint their own gradients.
     ColorGradient m_gradient;
     std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<ScanCommands> m_scan;
     QStringList m_startupFiles;
     int m_windowMode = 0;
     int m_newCardCount = 0;

@@ -4,6 +4,7 @@
 #include "frmMenu.h"
 
 #include "CardExport.h"
+#include "ScanCommands.h"
 #include "frmAbout.h"
 #include "document/frmProjet.h"
 #include "platform/AppPaths.h"
@@ -233,6 +234,28 @@ void frmMenu::Mnu_OutInfo_Click(int index)
 void frmMenu::Mnu_OutImp_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutImp_Click"), index);
+    switch (index) {
+    case 0:
+        // Without a card there is nothing to scan into.
+        if (activeCard())
+            Importation_TWAIN();
+        break;
+    case 1: scanCommands().selectSource(); break;
+    default: break;
+    }
+}
+
+void frmMenu::Importation_TWAIN()
+{
+    if (frmProjet *card = activeCard())
+        scanCommands().Importation_TWAIN(*card);
+}
+
+ScanCommands &frmMenu::scanCommands()
+{
+    if (!m_scan)
+        m_scan = std::make_unique<ScanCommands>(m_services, dialogRunner(), this);
+    return *m_scan;
 }
 
 void frmMenu::showAbout()

@@ -202,8 +202,12 @@ bool frmMenu::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+DialogRunner &frmMenu::dialogRunner()
+{
+    return m_services.dialogs ? *m_services.dialogs : m_modalRunner;
+}
+
 int frmMenu::runModal(QDialog &dialog)
 {
-    DialogRunner &runner = m_services.dialogs ? *m_services.dialogs : m_modalRunner;
-    return runner.run(dialog);
+    return dialogRunner().run(dialog);
 }

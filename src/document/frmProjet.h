@@ -51,6 +51,10 @@ public:
     void Mise_aJour(bool setKind = false, int kind = 0);
     void Tracer_Degrade(int orientation);
     void Ajouter_UnFond();
+    // Makes the picture file `path` the card's background, stretched over
+    // it (a scan, an import). False, with the card unchanged, when the file
+    // cannot be read as a picture.
+    bool setBackgroundPicture(const QString &path);
     void Ajouter_UnLabel();
     void Ajouter_UnLogo(bool import = false);
     void Couleur_Police();

@@ -65,14 +65,19 @@ void frmProjet::Ajouter_UnFond()
     dialog.CancelError = true;
     if (!dialog.ShowOpen())
         return;
-    const QString path = dialog.FileName;
+    setBackgroundPicture(dialog.FileName);
+}
+
+bool frmProjet::setBackgroundPicture(const QString &path)
+{
     const QImage picture = PictureReader::read(path);
     if (picture.isNull())
-        return;
+        return false;
     m_doc.BackgroundPicture = path;
     m_doc.NumFond = 2;
     m_doc.Effects.clear();
     paintCard(&picture);
+    return true;
 }
 
 bool frmProjet::Reinitialiser()
