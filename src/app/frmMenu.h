@@ -32,6 +32,7 @@ class QToolButton;
 class ScanCommands;
 class SingleInstance;
 class TabStrip;
+class Xp_Bouton;
 class frmProjet;
 
 // The main frame: a multiple-document window whose children are the card
@@ -141,16 +142,16 @@ public:
     // Selects a tab without running the page switching.
     void selectTab(int index);
     QWidget *PictA(int index) const;
-    QPushButton *Bouton(int index) const;
+    Xp_Bouton *Bouton(int index) const;
     QLineEdit *TextA() const { return m_textA; }
     QCheckBox *Check1(int index) const;
     QCheckBox *Check2(int index) const;
     QComboBox *Niveau() const { return m_niveau; }
     QComboBox *Objets() const { return m_objets; }
-    QToolButton *Pos(int index) const;
+    Xp_Bouton *Pos(int index) const;
     ColorSwatch *Color(int index) const;
     QToolButton *Option(int index) const;
-    QPushButton *Palette(int index) const;
+    Xp_Bouton *Palette(int index) const;
     // Move step in twips of the selected `Niveau` entry.
     int niveauStep() const;
     // The gradient painter of the swatches.
@@ -230,7 +231,7 @@ private:
     void buildPositionPage(QWidget *page);
     void buildBackgroundPage(QWidget *page);
     void buildPalettePage(QWidget *page);
-    QPushButton *makeBouton(int index, const char *caption, const char *tip, QWidget *page);
+    Xp_Bouton *makeBouton(int index, const char *caption, const char *tip, QWidget *page);
     void wirePanel();
     void updateClock();
     void fillWindowList();
@@ -281,15 +282,15 @@ private:
     TabStrip *m_tab1 = nullptr;
     double m_tab1HeightTwips = 0;
     std::array<QWidget *, 5> m_pages{};        // 1..4
-    std::array<QPushButton *, 9> m_boutons{};  // 1..8
+    std::array<Xp_Bouton *, 9> m_boutons{};   // 1..8
     QLineEdit *m_textA = nullptr;
     std::optional<CardItemRef> m_selection;
     std::array<QCheckBox *, 4> m_check1{};
     std::array<QCheckBox *, 2> m_check2{};
     QComboBox *m_niveau = nullptr;
     QComboBox *m_objets = nullptr;
-    std::array<QToolButton *, 7> m_pos{};
+    std::array<Xp_Bouton *, 7> m_pos{};
     std::array<ColorSwatch *, 3> m_colors{};   // 0, 5, 10
     std::array<QToolButton *, 9> m_options{};
-    std::array<QPushButton *, 13> m_palettes{}; // 0..12, gaps at separators
+    std::array<Xp_Bouton *, 13> m_palettes{};  // 0..12, gaps at separators
 };

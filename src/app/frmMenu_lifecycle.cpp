@@ -10,6 +10,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Prompts.h"
 #include "platform/Units.h"
+#include "widgets/ClickSound.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,8 +47,10 @@ bool frmMenu::MDIForm_Load()
         return false;
     }
     centreOnScreen();
-    // The swatches' gradient painter reports through the frame's prompts.
+    // The swatches' gradient painter reports through the frame's prompts;
+    // the buttons' click sound comes from the application folder.
     m_gradient.setPrompts(&prompts());
+    ClickSound::setFolder(appDir());
     // From here on a failing step does not stop the start.
     createProjectsFolder();
     Niveau()->setCurrentIndex(1);

@@ -9,6 +9,7 @@
 #include "platform/Colors.h"
 #include "platform/Prompts.h"
 #include "platform/Units.h"
+#include "widgets/Xp_Bouton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -92,9 +92,26 @@ void frmMenu::buildPanel()
     buildPalettePage(m_pages[4]);
 }
 
-QPushButton *frmMenu::makeBouton(int index, const char *caption, const char *tip, QWidget *page)
+namespace {
+
+// A button of the panel: the rounded face, a 16 x 16 picture, a caption or
+// none.
+Xp_Bouton *panelButton(const QString &caption, QWidget *page)
 {
-    auto *b = new QPushButton(text(caption), page);
+    auto *b = new Xp_Bouton(page);
+    b->setButtonStyle(3);
+    b->setPictureSize(0);
+    b->setCaption(caption);
+    b->setMinimumHeight(24);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return b;
+}
+
+} // namespace
+
+Xp_Bouton *frmMenu::makeBouton(int index, const char *caption, const char *tip, QWidget *page)
+{
+    Xp_Bouton *b = panelButton(text(caption), page);
     b->setToolTip(text(tip));
     m_boutons[std::size_t(index)] = b;
     return b;
@@ -177,11 +194,10 @@ void frmMenu::buildPositionPage(QWidget *page)
         {6, "Centrer verticalement", 0, 2},
     };
     for (const PosDef &def : defs) {
-        auto *b = new QToolButton(page);
+        Xp_Bouton *b = panelButton(QString(), page);
         b->setToolTip(text(def.tip));
         b->setFixedSize(34, 30);
-        b->setIcon(def.index <= 3 ? PanelIcons::arrow(def.index) : PanelIcons::centring(def.index));
-        b->setIconSize(QSize(20, 20));
+        b->setPicture(def.index <= 3 ? PanelIcons::arrow(def.index) : PanelIcons::centring(def.index));
         m_pos[std::size_t(def.index)] = b;
         pad->addWidget(b, def.row, def.column, Qt::AlignCenter);
     }
@@ -272,7 +288,7 @@ void frmMenu::buildPalettePage(QWidget *page)
         {9, "    Adoucir      "}, {11, "Fond en relief   "}, {12, "Fond incrusté  "},
     };
     for (const auto &[index, caption] : effects) {
-        auto *b = new QPushButton(text(caption), page);
+        Xp_Bouton *b = panelButton(text(caption), page);
         m_palettes[std::size_t(index)] = b;
         column->addWidget(b);
     }
@@ -288,6 +304,12 @@ void frmMenu::wirePanel()
             (this->*handler)(index);
         });
     };
+    auto wireXp = [this](Xp_Bouton *button, const QString &name, int index, void (frmMenu::*handler)(int)) {
+        connect(button, &Xp_Bouton::Click, this, [this, name, index, handler] {
+            emit commandRun(name, index);
+            (this->*handler)(index);
+        });
+    };
     connect(m_tab1, &TabStrip::currentChanged, this, [this] {
         emit commandRun(QStringLiteral("Tab1_Click"), selectedTab());
         Tab1_Click();
@@ -297,14 +319,14 @@ void frmMenu::wirePanel()
     for (int i = 0; i <= 1; ++i)
         wire(m_check2[std::size_t(i)], QStringLiteral("Check2_Click"), i, &frmMenu::Check2_Click);
     for (int i = 1; i <= 8; ++i)
-        wire(m_boutons[std::size_t(i)], QStringLiteral("Bouton_Click"), i, &frmMenu::Bouton_Click);
+        wireXp(m_boutons[std::size_t(i)], QStringLiteral("Bouton_Click"), i, &frmMenu::Bouton_Click);
     for (int i = 0; i <= 6; ++i)
-        wire(m_pos[std::size_t(i)], QStringLiteral("Pos_Click"), i, &frmMenu::Pos_Click);
+        wireXp(m_pos[std::size_t(i)], QStringLiteral("Pos_Click"), i, &frmMenu::Pos_Click);
     for (int i = 0; i <= 8; ++i)
         wire(m_options[std::size_t(i)], QStringLiteral("Option_Click"), i, &frmMenu::Option_Click);
     for (int i = 0; i <= 12; ++i) {
         if (m_palettes[std::size_t(i)])
-            wire(m_palettes[std::size_t(i)], QStringLiteral("Palette_Click"), i, &frmMenu::Palette_Click);
+            wireXp(m_palettes[std::size_t(i)], QStringLiteral("Palette_Click"), i, &frmMenu::Palette_Click);
     }
     for (int i : {0, 5, 10}) {
         connect(Color(i), &ColorSwatch::clicked, this, [this, i] {
@@ -368,7 +390,7 @@ QWidget *frmMenu::PictA(int index) const
     return index >= 1 && index <= 4 ? m_pages[std::size_t(index)] : nullptr;
 }
 
-QPushButton *frmMenu::Bouton(int index) const
+Xp_Bouton *frmMenu::Bouton(int index) const
 {
     return index >= 1 && index <= 8 ? m_boutons[std::size_t(index)] : nullptr;
 }
@@ -383,7 +405,7 @@ QCheckBox *frmMenu::Check2(int index) const
     return index >= 0 && index <= 1 ? m_check2[std::size_t(index)] : nullptr;
 }
 
-QToolButton *frmMenu::Pos(int index) const
+Xp_Bouton *frmMenu::Pos(int index) const
 {
     return index >= 0 && index <= 6 ? m_pos[std::size_t(index)] : nullptr;
 }
@@ -398,7 +420,7 @@ QToolButton *frmMenu::Option(int index) const
     return index >= 0 && index <= 8 ? m_options[std::size_t(index)] : nullptr;
 }
 
-QPushButton *frmMenu::Palette(int index) const
+Xp_Bouton *frmMenu::Palette(int index) const
 {
     return index >= 0 && index <= 12 ? m_palettes[std::size_t(index)] : nullptr;
 }

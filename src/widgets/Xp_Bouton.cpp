@@ -329,6 +329,16 @@ void Xp_Bouton::apply(const XpButtonState::Effects &e)
     }
 }
 
+void Xp_Bouton::click()
+{
+    if (!isEnabled())
+        return;
+    const QPointer<Xp_Bouton> alive(this);
+    emit Click();
+    if (alive)
+        GoToURL();
+}
+
 void Xp_Bouton::overTick()
 {
     if (!m_state.hovered()) {
@@ -346,12 +356,7 @@ bool Xp_Bouton::event(QEvent *event)
     if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId
         && m_shortcutId != 0) {
         // The access key: a click without the sound.
-        if (isEnabled()) {
-            const QPointer<Xp_Bouton> alive(this);
-            emit Click();
-            if (alive)
-                GoToURL();
-        }
+        click();
         return true;
     }
     return QWidget::event(event);

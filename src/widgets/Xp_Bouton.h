@@ -94,6 +94,10 @@ public:
     QChar accessKey() const { return m_accessKey; }
     // Redraws the face.
     void Refresh();
+    // Clicks the button from the program, as its access key does: the
+    // Click signal (and the link) without the sound; nothing when
+    // disabled.
+    void click();
     // Opens URL: "mailto:" addresses and any other non-empty link through
     // the desktop.
     void GoToURL();

@@ -2,6 +2,7 @@
 // captions, shortcuts and check marks at their fixed indexes, and every item
 // reaching its handler with its index.
 #include "AppTestFrame.h"
+#include "widgets/Xp_Bouton.h"
 
 #include "app/frmAbout.h"
 #include "platform/Colors.h"
@@ -200,12 +201,12 @@ void tst_frame_menus::panelButtons()
     FrameFixture f;
     QStringList captions;
     for (int i = 1; i <= 8; ++i)
-        captions << f.frame->Bouton(i)->text();
+        captions << f.frame->Bouton(i)->Caption();
     QCOMPARE(captions, QStringList({" Ajouter un label", " Ajouter un logo", " Choix de la police ", "Couleur de la police",
                                     "Importer une image", "Fond par défaut ", "Rétablir le dégradé", "Annuler le dégradé"}));
     captions.clear();
     for (int i : {0, 2, 3, 5, 6, 7, 9, 11, 12})
-        captions << f.frame->Palette(i)->text();
+        captions << f.frame->Palette(i)->Caption();
     QCOMPARE(captions, QStringList({" Réinitialiser   ", " Luminosité    ", "   Assombrir    ", "     Gamma      ",
                                     "Niveau de gris", "   Inversion     ", "    Adoucir      ", "Fond en relief   ",
                                     "Fond incrusté  "}));
