@@ -75,7 +75,7 @@ void run(frmMenu &frame, long long fallbackStartMs)
         if (startup < 0)
             startup = steadyNowMs() - fallbackStartMs;
 
-        frame.Mnu_Outfich_Click(0);
+        frame.newCard();
         QCoreApplication::processEvents();
         frame.repaint();
         const long long rss = residentKb();

@@ -34,6 +34,7 @@ class SingleInstance;
 class TabStrip;
 class Xp_Bouton;
 class frmProjet;
+struct NewProject;
 
 // The main frame: a multiple-document window whose children are the card
 // windows, with the menus, the main toolbar, the tool panel on the left, the
@@ -80,6 +81,12 @@ public:
     QMdiSubWindow *addCard(frmProjet *card);
     // Opens an empty 8.4 x 5.4 cm card window named "Projet" + n.
     frmProjet *newCard();
+    // "Nouveau projet": shows the new-project wizard modal and opens the
+    // card it creates in a new window; null when the wizard was cancelled.
+    frmProjet *showNewProjectWizard();
+    // Opens a card window showing a card the wizard created, captioned
+    // with the project's name.
+    frmProjet *openNewProject(const NewProject &project);
     // Closes the active card window; false if it refused or none is open.
     bool closeActiveCard();
     // Closes card windows while one is active; false if one refused.

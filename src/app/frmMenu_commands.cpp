@@ -45,7 +45,7 @@ void frmMenu::Mnu_Outfich_Click(int index)
     emit commandRun(QStringLiteral("Mnu_Outfich_Click"), index);
     frmProjet *card = activeCard();
     switch (index) {
-    case 0: newCard(); break;
+    case 0: showNewProjectWizard(); break;
     case 1: Ouvrir_unProjet(); break;
     case 2: closeActiveCard(); break;
     case 4:

@@ -5,6 +5,7 @@
 #include "CardLayout.h"
 #include "CardRenderer.h"
 #include "CardView.h"
+#include "InitialPlacement.h"
 #include "PlaceholderPicture.h"
 #include "platform/Prompts.h"
 #include "platform/TextConv.h"
@@ -198,6 +199,16 @@ void frmProjet::setCardSize(double widthTwips, double heightTwips)
     Form_Resize();
 }
 
+bool frmProjet::setDocument(const CardDocument &card, const QImage *backgroundPicture)
+{
+    m_doc = card;
+    fitSurface();
+    const bool painted = paintCard(backgroundPicture);
+    updateCard();
+    Form_Resize();
+    return painted;
+}
+
 void frmProjet::fitSurface()
 {
     m_picture1.resize(m_doc.width(), m_doc.height());
@@ -371,37 +382,9 @@ void frmProjet::Mise_aJour(bool setKind, int kind)
 
 void frmProjet::Mise_enPage()
 {
-    const double pw = m_doc.width();
-    const double ph = m_doc.height();
-    for (int i = 1; i <= labelCount(); ++i) {
-        CardLabel &label = *Label(i);
-        const double lw = label.Width();
-        const double lh = label.Height();
-        switch (i) {
-        case 1:
-            label.Left = float(pw - lw - 150);
-            label.Top = 120;
-            break;
-        case 2:
-            label.Left = float(pw - lw - 150);
-            label.Top = 500;
-            break;
-        case 3:
-            label.Left = float(pw / 2 - lw / 2);
-            label.Top = float(ph / 2 - lh / 2);
-            break;
-        case 4:
-            label.Left = 150;
-            label.Top = float(ph - lh - 100);
-            break;
-        default:
-            break;
-        }
+    InitialPlacement::apply(m_doc);
+    for (int i = 1; i <= labelCount(); ++i)
         updateLabel(i);
-    }
-    CardLogo &logo = *Logo(1);
-    logo.Left = 120;
-    logo.Top = 120;
     updateLogo(1);
 }
 

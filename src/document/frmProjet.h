@@ -41,6 +41,12 @@ public:
     // Card size: the card's outer width and height in twips. Resizes the
     // card surface, repaints it and lays the window out again.
     void setCardSize(double widthTwips, double heightTwips);
+    // Takes a card prepared elsewhere (the new-project wizard builds one):
+    // the card surface takes its size, the background is painted from its
+    // description and the whole window shows it. `backgroundPicture`, when
+    // given, is the picture of a picture background already read. False
+    // when a picture background cannot be read (the card shows white).
+    bool setDocument(const CardDocument &card, const QImage *backgroundPicture = nullptr);
 
     // Operations the frame calls by name.
     void Mise_enPage();

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,14 +24,21 @@ public:
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return m_fd; }
+    void reset(int fd)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
 
 private:
     int m_fd;
 };
 
-} // namespace
-
-Result read(const QString &path, qint64 cap)
+// Opens `path` for reading the guarded way and checks that it is a regular
+// file no larger than `cap` (when `cap` >= 0); on failure the result's
+// error says why and the descriptor is closed.
+Result openRegular(const QString &path, qint64 cap, Descriptor &fd, qint64 &size)
 {
     Result result;
     if (path.isEmpty()) {
@@ -40,29 +48,37 @@ Result read(const QString &path, qint64 cap)
     const QByteArray native = QFile::encodeName(path);
     // O_NONBLOCK: opening a pipe with no writer would wait for one for ever.
     // O_NOCTTY: a terminal named by mistake never becomes ours.
-    const Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    fd.reset(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
         result.error = (errno == ENOENT || errno == ENOTDIR) ? Error::Missing : Error::Unreadable;
         return result;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
+    if (::fstat(fd.get(), &info) != 0)
         result.error = Error::Unreadable;
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
+    else if (!S_ISREG(info.st_mode))
         result.error = Error::NotRegular;
-        return result;
-    }
-    if (info.st_size > cap) {
+    else if (cap >= 0 && info.st_size > cap)
         result.error = Error::TooLarge;
-        return result;
-    }
-    // The file may grow while it is read: never read past the cap.
-    result.bytes.reserve(qsizetype(info.st_size));
+    size = qint64(info.st_size);
+    if (!result.ok())
+        fd.reset(-1);
+    return result;
+}
+
+// Reads from `fd` until the end or until `limit` bytes; past `limit` the
+// read fails as too large unless `stopAtLimit`.
+Result readFrom(const Descriptor &fd, qint64 expected, qint64 limit, bool stopAtLimit)
+{
+    Result result;
+    result.bytes.reserve(qsizetype(std::min(expected, limit)));
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        const qint64 room = limit - result.bytes.size();
+        const size_t want = stopAtLimit ? size_t(std::min<qint64>(room, qint64(sizeof buffer))) : sizeof buffer;
+        if (want == 0)
+            break;
+        const ssize_t n = ::read(fd.get(), buffer, want);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -72,7 +88,7 @@ Result read(const QString &path, qint64 cap)
         }
         if (n == 0)
             break;
-        if (result.bytes.size() + n > cap) {
+        if (result.bytes.size() + n > limit) {
             result.bytes.clear();
             result.error = Error::TooLarge;
             return result;
@@ -80,6 +96,29 @@ Result read(const QString &path, qint64 cap)
         result.bytes.append(buffer, qsizetype(n));
     }
     return result;
+}
+
+} // namespace
+
+Result read(const QString &path, qint64 cap)
+{
+    Descriptor fd(-1);
+    qint64 size = 0;
+    Result opened = openRegular(path, cap, fd, size);
+    if (!opened.ok())
+        return opened;
+    // The file may grow while it is read: never read past the cap.
+    return readFrom(fd, size, cap, false);
+}
+
+Result readHead(const QString &path, qint64 maxBytes)
+{
+    Descriptor fd(-1);
+    qint64 size = 0;
+    Result opened = openRegular(path, -1, fd, size);
+    if (!opened.ok())
+        return opened;
+    return readFrom(fd, size, std::max<qint64>(maxBytes, 0), true);
 }
 
 bool isRegularFile(const QString &path)

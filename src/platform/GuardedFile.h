@@ -27,6 +27,10 @@ struct Result {
 // The whole content of `path`, or why it was refused.
 Result read(const QString &path, qint64 cap);
 
+// At most the first `maxBytes` of `path`, read the same guarded way (a
+// regular file of any size; only what is asked for is read).
+Result readHead(const QString &path, qint64 maxBytes);
+
 // Whether `path` names a regular file that could be read (nothing is
 // opened: a pipe or a device answers false at once).
 bool isRegularFile(const QString &path);

@@ -31,4 +31,20 @@ QImage read(const QString &path)
     return decode(file.bytes, path);
 }
 
+bool canRead(const QString &path)
+{
+    // Every format's signature lies well within the first kilobytes.
+    constexpr qint64 HeadBytes = 4096;
+    const GuardedFile::Result head = GuardedFile::readHead(path, HeadBytes);
+    if (!head.ok() || head.bytes.isEmpty())
+        return false;
+    QBuffer buffer;
+    buffer.setData(head.bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(true);
+    return reader.canRead();
+}
+
 } // namespace PictureReader

@@ -17,4 +17,9 @@ QImage read(const QString &path);
 // extension).
 QImage decode(const QByteArray &bytes, const QString &name);
 
+// Whether `path` names a regular file that starts like a picture Qt can
+// decode. Only the file's first bytes are read and nothing is decoded, so
+// a truncated or damaged picture may still pass; read() has the last word.
+bool canRead(const QString &path);
+
 } // namespace PictureReader

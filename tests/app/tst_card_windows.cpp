@@ -21,7 +21,7 @@ struct Cards : FrameFixture {
     {
         QVERIFY(start());
         for (int i = 0; i < count; ++i)
-            frame->Mnu_Outfich_Click(0);
+            frame->newCard();
     }
     QMdiSubWindow *window(int number) const { return frame->subWindowOf(frame->cards().at(number - 1)); }
     QList<QMdiSubWindow *> windows() const
@@ -69,7 +69,7 @@ void tst_card_windows::newCardsAndWhatTheyUseOfTheFrame()
 
     // A new card opens maximised when the active one is.
     c.window(2)->showMaximized();
-    c.frame->Mnu_Outfich_Click(0);
+    c.frame->newCard();
     QVERIFY(c.window(3)->isMaximized());
 
     // A row chosen by the card runs the list's handler, as a user's choice.

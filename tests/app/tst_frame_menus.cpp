@@ -5,10 +5,13 @@
 #include "widgets/Xp_Bouton.h"
 
 #include "app/frmAbout.h"
+#include "document/frmProjet.h"
 #include "platform/Colors.h"
+#include "wizard/frmAssist.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -170,6 +173,11 @@ void tst_frame_menus::toolbarButtonsAndTheAboutBox()
     f.dialogs.onModal = [&f](QDialog &dialog) {
         if (auto *about = qobject_cast<frmAbout *>(&dialog))
             inspectAbout(*about, f);
+        // " Nouveau ": the wizard creates a card named "Carte".
+        if (auto *wizard = qobject_cast<frmAssist *>(&dialog)) {
+            wizard->Text1()->setText(QStringLiteral("Carte"));
+            wizard->Command1(0)->click();
+        }
         return dialog.result();
     };
     QToolBar *bar = f.frame->Toolbar1();
@@ -191,7 +199,8 @@ void tst_frame_menus::toolbarButtonsAndTheAboutBox()
         QCOMPARE(commands.front(), std::make_pair(QString::fromLatin1(handler), command));
     }
     QCOMPARE(f.frame->cards().size(), 1);
-    QCOMPARE(f.dialogs.modalDialogs, QStringList({"frmAbout"}));
+    QCOMPARE(f.frame->cards().constFirst()->Caption(), QStringLiteral("Carte"));
+    QCOMPARE(f.dialogs.modalDialogs, QStringList({"frmAssist", "frmAbout"}));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Quitter Brivadune"));
     QVERIFY(f.frame->isVisible());
 }
@@ -240,7 +249,7 @@ void tst_frame_menus::doubleClickOnTheBackgroundOpensAFile()
     QCOMPARE(f.takeCommands(), (Calls{{"Mnu_Outfich_Click", 1}}));
 
     // Not on a card window.
-    f.frame->Mnu_Outfich_Click(0);
+    f.frame->newCard();
     f.takeCommands();
     QWidget *card = f.frame->mdiArea()->subWindowList().constFirst();
     QTest::mouseDClick(card, Qt::LeftButton, {}, QPoint(card->width() / 2, card->height() / 2));

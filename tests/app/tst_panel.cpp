@@ -23,7 +23,7 @@ struct Card : FrameFixture {
     Card()
     {
         QVERIFY(start());
-        frame->Mnu_Outfich_Click(0);
+        frame->newCard();
         card = frame->activeCard();
         QVERIFY(card);
     }

@@ -1,0 +1,12 @@
+#pragma once
+
+class CardDocument;
+
+// Where a new card's first items go: labels 1 and 2 against the right edge
+// at the top, label 3 centred, label 4 at the bottom left, logo 1 in the
+// top-left corner. Labels 5 and up stay where they are.
+namespace InitialPlacement {
+
+void apply(CardDocument &card);
+
+} // namespace InitialPlacement
