@@ -1,6 +1,8 @@
 #include "frmAbout.h"
 
 #include "platform/Shell.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/Line3D.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -75,6 +77,7 @@ frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shel
     auto *column = new QVBoxLayout(this);
     column->addLayout(top);
     column->addSpacing(8);
+    column->addWidget(new Line3D(this));
     column->addLayout(buttons);
 
     m_blink = new QTimer(this);
@@ -84,8 +87,7 @@ frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shel
 
     adjustSize();
     setFixedSize(size());
-    const QRect outer = frame.frameGeometry();
-    move(outer.left() + outer.width() / 2 - width() / 2, outer.top() + outer.height() / 2 - height() / 2);
+    centreOverFrame(*this, frame);
 }
 
 QString frmAbout::webAddress()

@@ -255,6 +255,10 @@ private:
     void setAllWindowsState(Qt::WindowState state);
     void arrangeIcons();
     void showAbout();
+    // The label text editor and the logo resize dialog for an item of
+    // `card`; what they chose is applied when they are accepted.
+    void editLabelText(frmProjet &card, int index);
+    void resizeLogo(frmProjet &card, int index);
     // Project commands.
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);

@@ -33,10 +33,7 @@ void frmMenu::Mnu_OutLabel_Click(int index)
     const CardItemRef item{CardItemRef::LabelItem, label->index};
 
     switch (index) {
-    case 0:
-        // "Editer le contenu": the label text editor is not part of the
-        // program yet; the command leaves the label as it is.
-        return;
+    case 0: editLabelText(*card, item.index); return;
     case 2: card->Format_Police(); break;
     case 3: card->Couleur_Police(); break;
     case 5:
@@ -72,11 +69,8 @@ void frmMenu::Mnu_OutLogo_Click(int index)
     switch (index) {
     case 0:
         // "Redimensionner" is only for a logo with a picture file.
-        if (!logo->Tag.isEmpty()) {
-            // The resize dialog opens here for this logo, its file and its
-            // size once it is part of the program; until then the logo
-            // stays as it is.
-        }
+        if (!logo->Tag.isEmpty())
+            resizeLogo(*card, item.index);
         return;
     case 2: {
         // The new picture goes into the logo the menu was opened on, not

@@ -10,11 +10,11 @@
 #include "platform/Prompts.h"
 #include "platform/Units.h"
 #include "widgets/Xp_Bouton.h"
+#include "widgets/Line3D.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,12 +46,9 @@ QLabel *staticText(const char *utf8, QWidget *parent)
     return label;
 }
 
-QFrame *separator(QWidget *parent)
+QWidget *separator(QWidget *parent)
 {
-    auto *line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
+    return new Line3D(parent);
 }
 
 QVBoxLayout *pageLayout(QWidget *page)

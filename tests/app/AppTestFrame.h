@@ -72,6 +72,15 @@ struct FrameFixture {
         return QTest::qWaitForWindowExposed(frame.get());
     }
 
+    // The start-up, then one new card window, active; null on failure.
+    frmProjet *startWithCard()
+    {
+        if (!start())
+            return nullptr;
+        frame->Mnu_Outfich_Click(0);
+        return frame->activeCard();
+    }
+
     // The (handler, index) pairs run since the last call.
     Calls takeCommands()
     {

@@ -217,10 +217,10 @@ void tst_panel::labelMenu()
     c.frame->Mnu_OutLabel_Click(2);
     QCOMPARE(label.FontSize(), 24.0f);
     QCOMPARE(c.bord(), labelFrame(label));
-    // "Editer le contenu" changes nothing until the editor exists.
+    // "Editer le contenu" opens the editor; cancelled, it changes nothing.
     c.frame->Mnu_OutLabel_Click(0);
     QCOMPARE(label.Caption(), QStringLiteral("ZONE DE TEXTE"));
-    QVERIFY(c.dialogs.modalDialogs.isEmpty());
+    QCOMPARE(c.dialogs.modalDialogs, QStringList({"frmEditer"}));
 }
 
 void tst_panel::logoMenu()
