@@ -77,8 +77,7 @@ struct FrameFixture {
     {
         if (!start())
             return nullptr;
-        frame->Mnu_Outfich_Click(0);
-        return frame->activeCard();
+        return frame->newCard();
     }
 
     // The (handler, index) pairs run since the last call.
