@@ -69,6 +69,34 @@ void tst_settings::writtenFileReadsBack()
              settingsFile({{"Gestion", "Vrai"}, {"Verouiller", "0"}, {"Onglet", "4"}, {"PositionX", "300"},
                            {"PositionY", "450"}}));
 
+    // A section the frame does not own (the scanner's source) is kept,
+    // and a file that cannot be replaced stays whole.
+    QVERIFY(dir.writeFile(QStringLiteral("Brivadune.ini"),
+                          dir.readFile(QStringLiteral("Brivadune.ini")) + "[SCANNER]\r\nSource=test:1\r\n"));
+    {
+        FrameFixture again(dir.path());
+        again.frame->resize(700, 600);
+        again.frame->move(30, 20);
+        again.frame->showBar(0, false);
+        again.frame->showBar(2, false);
+        again.frame->Check1(0)->setChecked(true);
+        again.frame->Check1(3)->setChecked(true);
+        again.frame->selectTab(4);
+        again.frame->Ecrire_Options();
+    }
+    const QByteArray written = dir.readFile(QStringLiteral("Brivadune.ini"));
+    QVERIFY(written.endsWith("[SCANNER]\r\nSource=test:1\r\n"));
+    {
+        // A disk that takes no more than 64 bytes.
+        FrameFixture full(dir.path());
+        full.frame->selectTab(2);
+        TestSupport::underFileSizeLimit(64, [&full] {
+            full.frame->Ecrire_Options();
+            return true;
+        });
+    }
+    QCOMPARE(dir.readFile(QStringLiteral("Brivadune.ini")), written);
+
     // The next start puts everything back.
     FrameFixture next(dir.path());
     QVERIFY(next.frame->MDIForm_Load());
