@@ -73,7 +73,7 @@ void greyscale(QImage &image)
 // A box filter of radius `r` pixels (fractional: the two outer taps weigh
 // the fraction) along one line of `n` pixels `stride` apart, edges
 // extended. A running sum keeps the cost independent of the radius.
-void boxLine(QRgb *data, int n, int stride, double r, std::vector<QRgb> &ext)
+void boxLine(QRgb *data, int n, int stride, double r, std::vector<QRgb> &ext, std::vector<quint8> &mean)
 {
     const int whole = int(std::floor(r));
     const double frac = r - whole;
@@ -89,12 +89,18 @@ void boxLine(QRgb *data, int n, int stride, double r, std::vector<QRgb> &ext)
         sg += qGreen(e[k]);
         sb += qBlue(e[k]);
     }
+    // Whole radius (the screen's): the mean of each possible sum, rounded,
+    // looked up instead of divided.
     const long long w = 2LL * whole + 1;
+    if (frac == 0 && mean.size() != std::size_t(255 * w + 1)) {
+        mean.resize(std::size_t(255 * w + 1));
+        for (long long sum = 0; sum <= 255 * w; ++sum)
+            mean[std::size_t(sum)] = quint8((2 * sum + w) / (2 * w));
+    }
     for (int i = 0; i < n; ++i) {
         if (frac == 0) {
-            // Whole radius (the screen's): exact integer rounding.
             data[std::ptrdiff_t(i) * stride] =
-                qRgba(int((2 * sr + w) / (2 * w)), int((2 * sg + w) / (2 * w)), int((2 * sb + w) / (2 * w)), qAlpha(e[i]));
+                qRgba(mean[std::size_t(sr)], mean[std::size_t(sg)], mean[std::size_t(sb)], qAlpha(e[i]));
         } else {
             double vr = double(sr), vg = double(sg), vb = double(sb);
             const QRgb a = e[i - whole - 1], b = e[i + whole + 1];
@@ -118,10 +124,11 @@ void blur(QImage &image, double radius)
     auto *bits = reinterpret_cast<QRgb *>(image.bits());
     const int stride = int(image.bytesPerLine() / 4);
     std::vector<QRgb> line;
+    std::vector<quint8> mean;
     for (int y = 0; y < image.height(); ++y)
-        boxLine(bits + std::ptrdiff_t(y) * stride, image.width(), 1, radius, line);
+        boxLine(bits + std::ptrdiff_t(y) * stride, image.width(), 1, radius, line, mean);
     for (int x = 0; x < image.width(); ++x)
-        boxLine(bits + x, image.height(), stride, radius, line);
+        boxLine(bits + x, image.height(), stride, radius, line, mean);
 }
 
 // Relief: each pixel compares the brightness one reach up and left with the
