@@ -31,6 +31,7 @@ class QToolBar;
 class QToolButton;
 class SingleInstance;
 class TabStrip;
+class frmPrint;
 class frmProjet;
 
 // The main frame: a multiple-document window whose children are the card
@@ -116,6 +117,10 @@ public:
 
     void Ouvrir_unProjet();
     bool Sauver_unProjet(bool withDialog) override;
+
+    // The print window, made on first use and kept while the program runs
+    // (its settings with it).
+    frmPrint &printWindow();
 
     // --- Bars -----------------------------------------------------------
     QToolBar *Toolbar1() const { return m_toolbar1; }
@@ -243,6 +248,8 @@ private:
     // Project commands.
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);
+    // File 11: the active card flattened into the print window, shown.
+    void printActiveCard(frmProjet &card);
 
     Services m_services;
     ModalDialogRunner m_modalRunner;
@@ -255,6 +262,7 @@ private:
     int m_windowMode = 0;
     int m_newCardCount = 0;
     bool m_saving = false;
+    frmPrint *m_print = nullptr;
 
     QMdiArea *m_mdi = nullptr;
     QPointer<QMdiSubWindow> m_lastActivated;

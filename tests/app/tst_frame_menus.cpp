@@ -190,7 +190,8 @@ void tst_frame_menus::toolbarButtonsAndTheAboutBox()
         QCOMPARE(commands.front(), std::make_pair(QString::fromLatin1(handler), command));
     }
     QCOMPARE(f.frame->cards().size(), 1);
-    QCOMPARE(f.dialogs.modalDialogs, QStringList({"frmAbout"}));
+    // "Imprimer" shows the print window for the card "Nouveau" made.
+    QCOMPARE(f.dialogs.modalDialogs, QStringList({"frmPrint", "frmAbout"}));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Quitter Brivadune"));
     QVERIFY(f.frame->isVisible());
 }
