@@ -248,8 +248,9 @@ private:
     // Project commands.
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);
-    // File 11: the active card flattened into the print window, shown.
-    void printActiveCard(frmProjet &card);
+    // File 10 and 11: the active card flattened into the print window, then
+    // its preview (without "Configurer" and "Imprimer") or the window.
+    void printActiveCard(frmProjet &card, bool preview);
 
     Services m_services;
     ModalDialogRunner m_modalRunner;

@@ -59,10 +59,10 @@ void frmMenu::Mnu_Outfich_Click(int index)
         CMDialog1().Flags = PrinterSetupFlags;
         CMDialog1().ShowPrinter();
         break;
-    case 10: break;
+    case 10:
     case 11:
         if (card)
-            printActiveCard(*card);
+            printActiveCard(*card, index == 10);
         break;
     case 13: close(); break;
     default: break;

@@ -12,11 +12,14 @@ frmPrint &frmMenu::printWindow()
     return *m_print;
 }
 
-void frmMenu::printActiveCard(frmProjet &card)
+void frmMenu::printActiveCard(frmProjet &card, bool preview)
 {
     CardExport exporter(m_services, CMDialog1());
     exporter.Fusion_Carte(card, true);
     frmPrint &window = printWindow();
     window.setCard(exporter.printCard(), card.Caption(), card.palette());
-    runModal(window);
+    if (preview)
+        window.Aperçu(false);
+    else
+        runModal(window);
 }

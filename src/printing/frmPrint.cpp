@@ -360,6 +360,8 @@ void frmPrint::setCard(const CardDocument &card, const QString &caption, const Q
     m_card = card;
     m_caption = caption;
     m_palette = palette;
+    // A new card picture has no cut-mark outline yet.
+    m_outline.reset();
     m_settings.setCardSize(SheetJob::cardSize(card));
     showSettings();
 }

@@ -7,12 +7,14 @@
 
 #include <QDialog>
 #include <QPalette>
+#include <QPointer>
 
 #include <array>
 #include <functional>
 
 class CommonDialog;
 class DigitField;
+class frmPage;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -49,6 +51,13 @@ public:
     // "PDF...": asks for a file name and writes the job there.
     void exportPdf();
 
+    // Renders the sheets onto preview pages and shows the preview window
+    // modally. With `printButtons` false (the frame's "Aperçu avant
+    // impression"), its "Configurer" and "Imprimer" are disabled. False
+    // when the job or the preview was refused.
+    bool Aperçu(bool printButtons = true);
+    // Appends a page to the preview window being built.
+    void Nouvelle_Page();
     // Prints the job on the default printer. False when refused, failed
     // or cancelled.
     bool Imprimer();
@@ -73,7 +82,9 @@ public:
     QPushButton *Command2(int index) const { return m_command2[std::size_t(index)]; }
     QPushButton *pdfButton() const { return m_pdf; }
 
-    // Messages of a failed print and of a PDF that cannot be written.
+    // Messages of a refused preview, a failed print and a PDF that cannot
+    // be written.
+    static QString previewFailureText();
     static QString printFailureText();
     static QString pdfFailureText(const QString &path);
 
@@ -109,6 +120,8 @@ private:
     // The cut-mark outline drawn into the card picture by the last preview
     // or print started from the dialog: none yet, or white (true) or grey.
     std::optional<bool> m_outline;
+    // The preview window while Aperçu builds it.
+    QPointer<frmPage> m_preview;
 
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_combo1 = nullptr;

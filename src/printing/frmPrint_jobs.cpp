@@ -1,20 +1,31 @@
-// The print dialog's buttons: print, PDF, cancel and help.
+// The print dialog's buttons: preview, print, PDF, cancel and help.
 #include "frmPrint.h"
 
+#include "PageSurface.h"
 #include "PrintProgress.h"
+#include "SheetPreview.h"
+#include "frmPage.h"
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/WaitCursor.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPushButton>
 
 namespace {
 
 const QString PdfSuffix = QStringLiteral(".pdf");
 
 } // namespace
+
+QString frmPrint::previewFailureText()
+{
+    return QStringLiteral("L'aperçu avant impression n'est pas possible.\r\n\r\n"
+                          "Format de papier non pris en charge par l'imprimante.");
+}
 
 QString frmPrint::printFailureText()
 {
@@ -44,6 +55,7 @@ void frmPrint::Command1_Click(int index)
     case 0:
         // The cut-mark step: the outline goes into the card picture.
         m_outline = m_settings.noCutMarks();
+        Aperçu();
         break;
     case 1:
         m_outline = m_settings.noCutMarks();
@@ -69,6 +81,53 @@ std::optional<SheetJob> frmPrint::readJob()
     job->cutMarks = m_outline.has_value();
     job->noCutMarks = m_outline.value_or(false);
     return job;
+}
+
+bool frmPrint::Aperçu(bool printButtons)
+{
+    const std::optional<SheetJob> job = readJob();
+    if (!job)
+        return false;
+    // Every sheet is alike: the pages share one picture of it.
+    const QImage sheet = SheetPreview::render(*job, m_card, m_palette);
+    if (sheet.isNull()) {
+        m_services.prompts->msgBox(previewFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
+        return false;
+    }
+    frmPage page(SheetPreview::pageTwips(*job), isVisible() ? this : parentWidget());
+    page.setWindowTitle(page.windowTitle() + QStringLiteral(" - [") + m_caption + u']');
+    page.Bouton(0)->setEnabled(printButtons);
+    page.Bouton(1)->setEnabled(printButtons);
+    page.onSetup = [this] {
+        m_dialog.Flags = CommonDialog::PrintSetup;
+        m_dialog.ShowPrinter();
+    };
+    page.onPrint = [this] {
+        const WaitCursor wait;
+        Imprimer();
+    };
+
+    m_busy = true;
+    m_preview = &page;
+    for (int s = 1; s <= job->sheets; ++s) {
+        QCoreApplication::processEvents();
+        page.Page(s)->setSheet(sheet);
+        if (job->sheets > 1)
+            Nouvelle_Page();
+    }
+    m_preview = nullptr;
+    m_busy = false;
+    page.Form_Load(job->sheets);
+
+    const WaitCursor::Pause pointer;
+    m_runModal(page);
+    return true;
+}
+
+void frmPrint::Nouvelle_Page()
+{
+    if (m_preview)
+        m_preview->Nouvelle_Page();
 }
 
 bool frmPrint::Imprimer()

@@ -5,15 +5,18 @@
 
 #include "document/frmProjet.h"
 #include "printing/DigitField.h"
+#include "printing/frmPage.h"
 #include "printing/frmPrint.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 
 class tst_printwindow : public QObject {
     Q_OBJECT
 private slots:
     void printCommandShowsTheCard();
+    void previewCommand();
 };
 
 void tst_printwindow::printCommandShowsTheCard()
@@ -62,6 +65,27 @@ void tst_printwindow::printCommandShowsTheCard()
     QCOMPARE(&f.frame->printWindow(), first);
     QCOMPARE(caption, QStringLiteral("Autre texte"));
     QCOMPARE(shown->Text3(0)->text(), QStringLiteral("3"));
+}
+
+void tst_printwindow::previewCommand()
+{
+    FrameFixture f;
+    QVERIFY(f.start());
+    f.frame->newCard()->setWindowTitle(QStringLiteral("Carte Duval"));
+    QString caption;
+    bool printButtons = true;
+    f.dialogs.onModal = [&](QDialog &dialog) {
+        if (auto *page = qobject_cast<frmPage *>(&dialog)) {
+            caption = page->windowTitle();
+            printButtons = page->Bouton(0)->isEnabled() || page->Bouton(1)->isEnabled();
+        }
+        return int(QDialog::Rejected);
+    };
+    // File 10 shows the preview alone, without "Configurer" and "Imprimer".
+    f.frame->Mnu_Outfich_Click(10);
+    QCOMPARE(f.dialogs.modalDialogs, QStringList({QStringLiteral("frmPage")}));
+    QCOMPARE(caption, QStringLiteral("Aperçu avant impression - [Carte Duval]"));
+    QVERIFY(!printButtons);
 }
 
 QTEST_MAIN(tst_printwindow)
