@@ -11,6 +11,7 @@ PACKAGES=(
   libbenchmark-dev libsane-dev libsane1 libsane-common sane-utils
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
+  libcups2-dev cups printer-driver-cups-pdf poppler-utils
   python3
 )
 if [ "${1:-}" = "--fuzz" ]; then

@@ -1,6 +1,7 @@
 // Brivadune: reads the command line and starts the main frame.
 #include "app/AutoAnswerPrompts.h"
 #include "app/HeadlessExport.h"
+#include "app/HeadlessPrint.h"
 #include "app/StartupReport.h"
 #include "app/frmMenu.h"
 #include "platform/AppPaths.h"
@@ -37,7 +38,9 @@ int runHeadless(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Brivadune"));
     QStringList args = QGuiApplication::arguments();
     args.removeFirst();
-    AppPaths::resolveAppDir(args, QGuiApplication::applicationDirPath());
+    const QString appDir = AppPaths::resolveAppDir(args, QGuiApplication::applicationDirPath());
+    if (HeadlessPrint::requested(args))
+        return HeadlessPrint::run(args, appDir);
     return HeadlessExport::run(args);
 }
 
@@ -46,7 +49,7 @@ bool headlessRequested(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
-    return HeadlessExport::requested(args);
+    return HeadlessExport::requested(args) || HeadlessPrint::requested(args);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "HeadlessExport.h"
 
-#include "document/CardProject.h"
+#include "CommandLine.h"
 #include "document/CardRenderer.h"
 #include "document/PlaceholderPicture.h"
 #include "platform/PictureWriter.h"
@@ -10,10 +10,13 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include <cstdio>
 #include <optional>
 
 namespace HeadlessExport {
+
+using CommandLine::fail;
+using CommandLine::isOption;
+using CommandLine::optionValue;
 
 namespace {
 
@@ -27,31 +30,6 @@ struct Request {
     QString project;
     std::optional<int> dpi;
 };
-
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
-    return 1;
-}
-
-// Splits "--name=value" and "--name value"; false when the value is missing.
-bool optionValue(const QStringList &args, int &i, const QString &name, QString &value)
-{
-    const QString &arg = args.at(i);
-    if (arg.startsWith(name + u'=')) {
-        value = arg.mid(name.size() + 1);
-        return true;
-    }
-    if (i + 1 >= args.size())
-        return false;
-    value = args.at(++i);
-    return true;
-}
-
-bool isOption(const QString &arg, const QString &name)
-{
-    return arg == name || arg.startsWith(name + u'=');
-}
 
 // The request, or the French message telling what is wrong with it.
 std::optional<Request> parse(const QStringList &args, QString &error)
@@ -130,13 +108,9 @@ int run(const QStringList &args)
         return fail(QStringLiteral("Le fichier image doit se terminer par .bmp ou .png : ") + request->output);
 
     CardDocument card(PlaceholderPicture::make());
-    switch (CardProject::load(request->project, card, PlaceholderPicture::make())) {
-    case CardProject::LoadResult::Loaded: break;
-    case CardProject::LoadResult::Unreadable:
-        return fail(QStringLiteral("Le fichier \"") + request->project + QStringLiteral("\" ne peut pas être ouvert."));
-    case CardProject::LoadResult::NoProject:
-        return fail(QStringLiteral("Le fichier \"") + request->project + QStringLiteral("\" ne contient pas de projet."));
-    }
+    QString loadError;
+    if (!CommandLine::loadProject(request->project, card, loadError))
+        return fail(loadError);
 
     const double tpp = request->dpi ? Units::TwipsPerInch / *request->dpi : Units::ScreenTwipsPerPixel;
     const QImage image = CardRenderer::flatten(card, tpp, QGuiApplication::palette());

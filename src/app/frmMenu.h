@@ -33,6 +33,7 @@ class ScanCommands;
 class SingleInstance;
 class TabStrip;
 class Xp_Bouton;
+class frmPrint;
 class frmProjet;
 struct NewProject;
 
@@ -130,6 +131,10 @@ public:
 
     void Ouvrir_unProjet();
     bool Sauver_unProjet(bool withDialog) override;
+
+    // The print window, made on first use and kept while the program runs
+    // (its settings with it).
+    frmPrint &printWindow();
 
     // --- Bars -----------------------------------------------------------
     QToolBar *Toolbar1() const { return m_toolbar1; }
@@ -263,6 +268,9 @@ private:
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);
     ScanCommands &scanCommands();
+    // File 10 and 11: the active card flattened into the print window, then
+    // its preview (without "Configurer" and "Imprimer") or the window.
+    void printActiveCard(frmProjet &card, bool preview);
 
     Services m_services;
     ModalDialogRunner m_modalRunner;
@@ -276,6 +284,7 @@ private:
     int m_windowMode = 0;
     int m_newCardCount = 0;
     bool m_saving = false;
+    frmPrint *m_print = nullptr;
 
     QMdiArea *m_mdi = nullptr;
     QPointer<QMdiSubWindow> m_lastActivated;

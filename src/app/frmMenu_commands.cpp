@@ -60,9 +60,11 @@ void frmMenu::Mnu_Outfich_Click(int index)
         CMDialog1().Flags = PrinterSetupFlags;
         CMDialog1().ShowPrinter();
         break;
-    // 10 and 11 flatten the card for the preview and the print window.
-    case 10: break;
-    case 11: break;
+    case 10:
+    case 11:
+        if (card)
+            printActiveCard(*card, index == 10);
+        break;
     case 13: close(); break;
     default: break;
     }

@@ -34,6 +34,23 @@ void paintGradient(const CardDocument &card, Surface &surface)
         painter.PaintObject(surface, card.NumOption);
 }
 
+// Whether every visible item lies within `area` (device pixels at
+// `twipsPerPixel`).
+bool itemsInside(const CardDocument &card, double twipsPerPixel, const QRectF &area)
+{
+    for (int n = 1; n <= card.logoCount(); ++n) {
+        const CardLogo *logo = card.Logo(n);
+        if (logo && logo->Visible && !area.contains(CardItemPainter::logoBounds(*logo, twipsPerPixel)))
+            return false;
+    }
+    for (int n = 1; n <= card.labelCount(); ++n) {
+        const CardLabel *label = card.Label(n);
+        if (label && label->Visible && !area.contains(CardItemPainter::labelBounds(*label, twipsPerPixel)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool paintBackground(const CardDocument &card, Surface &surface, const QImage *picture)
@@ -122,6 +139,11 @@ void paint(QPainter &painter, const CardDocument &card, const QRectF &target, co
     const double tpp = card.width() / target.width();
     const double cardHeightPx = card.height() / tpp;
     painter.save();
+    // Items reaching past the card's edge are cut by it, as on the card's
+    // own picture: on a sheet they would land on the next card. Only then,
+    // as a clip costs every copy in a PDF.
+    if (!itemsInside(card, tpp, QRectF(0, 0, target.width(), cardHeightPx)))
+        painter.setClipRect(target, Qt::IntersectClip);
     painter.translate(target.topLeft());
     painter.scale(1.0, target.height() / cardHeightPx);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

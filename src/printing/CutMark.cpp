@@ -3,6 +3,8 @@
 #include "platform/Surface.h"
 #include "platform/Units.h"
 
+#include <QPainter>
+
 namespace CutMark {
 
 OleColor color(bool noCutMarks)
@@ -18,6 +20,19 @@ void draw(Surface &cardPicture, bool noCutMarks)
     cardPicture.box(0, 0, cardPicture.width() - pixel, cardPicture.height() - pixel, color(noCutMarks));
     cardPicture.setFillStyle(style);
     cardPicture.refresh();
+}
+
+void paint(QPainter &painter, const QRectF &card, const QSize &picture, bool noCutMarks)
+{
+    if (picture.isEmpty() || card.isEmpty())
+        return;
+    const double sx = card.width() / picture.width();
+    const double sy = card.height() / picture.height();
+    const QColor c = Colors::toQColor(color(noCutMarks));
+    painter.fillRect(QRectF(card.left(), card.top(), card.width(), sy), c);
+    painter.fillRect(QRectF(card.left(), card.bottom() - sy, card.width(), sy), c);
+    painter.fillRect(QRectF(card.left(), card.top() + sy, sx, card.height() - 2 * sy), c);
+    painter.fillRect(QRectF(card.right() - sx, card.top() + sy, sx, card.height() - 2 * sy), c);
 }
 
 } // namespace CutMark

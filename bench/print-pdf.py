@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""The whole process of `Brivadune --print-pdf`, measured.
+
+A "Grand format" card with a picture background from the picture library,
+four labels and a logo is printed on a 10-up A4 sheet (two across, five
+down), 1 sheet and 100 sheets, each RUNS times on a fresh application
+folder. Prints the median wall time of each, the highest peak resident
+memory of any run and the sizes of the two PDF files.
+
+Usage: bench/print-pdf.py [-n RUNS] [PROGRAM]
+  PROGRAM   the Brivadune executable (default: build/app/Brivadune, then
+            build-tests/app/Brivadune); its folder must hold the picture
+            library (the build copies it there)
+  -n RUNS   runs of each job (default 15)
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def find_program(args):
+    if args:
+        return args[0]
+    for candidate in ("build/app/Brivadune", "build-tests/app/Brivadune"):
+        path = os.path.join(ROOT, candidate)
+        if os.access(path, os.X_OK):
+            return path
+    sys.exit("Brivadune executable not found; build it (cmake --build build --target Brivadune) or name it.")
+
+
+def project_text(library):
+    background = os.path.join(library, "Images de fond", "Aquarelle.jpg")
+    logo = os.path.join(library, "Angles", "Angle floral haut gauche.png")
+    for path in (background, logo):
+        if not os.path.isfile(path):
+            sys.exit("picture library missing beside the program: " + path)
+    labels = [
+        ("Jeanne Duval", "DejaVu Sans", "14", "Vrai", "1800", "300"),
+        ("Architecte d'intérieur", "DejaVu Serif", "10", "Faux", "1800", "800"),
+        ("12, rue des Lilas - 29200 Brest", "DejaVu Sans", "8,25", "Faux", "1800", "2200"),
+        ("Tél. 02 98 00 00 00", "DejaVu Sans Mono", "8,25", "Faux", "1800", "2500"),
+    ]
+    lines = ["[FORMAT]", "Longueur=4762,8", "Hauteur=3061,8"]
+    for n, (caption, font, size, bold, left, top) in enumerate(labels, 1):
+        lines += [f"[LABEL {n}]", f"Caption={caption}", f"Font={font}", f"FontBold={bold}",
+                  "FontItalic=Faux", f"FontSize={size}", "FontStrikethru=Faux", "FontUnderline=Faux",
+                  "ForeColor=0", f"Top={top}", f"Left={left}"]
+    lines += ["[LOGO 1]", "Top=150", "Left=150", f"Tag={logo}",
+              "[FOND]", "Numero=2", f"Picture={background}",
+              "[LABEL]", "Nombre=4", "[LOGO]", "Nombre=1"]
+    return "\r\n".join(lines) + "\r\n"
+
+
+def run_once(program, work, sheets, index):
+    app = os.path.join(work, f"app-{sheets}-{index}")
+    os.makedirs(app)
+    with open(os.path.join(app, "formats.ini"), "wb") as f:
+        f.write(b"Grand format 10 par planche | 10.15.0.0.2.5\r\n")
+    out = os.path.join(app, "sortie.pdf")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    env.pop("BRIVADUNE_HOME", None)
+    start = time.perf_counter()
+    process = subprocess.Popen([program, "--app-dir", app, "--print-pdf", out, "--sheets", str(sheets),
+                                os.path.join(work, "carte.prj")], env=env, stderr=subprocess.PIPE)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - start
+    error = process.stderr.read().decode(errors="replace").strip()
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"--print-pdf failed ({sheets} sheets): {error}")
+    return elapsed, usage.ru_maxrss, os.path.getsize(out)
+
+
+def main():
+    args = sys.argv[1:]
+    runs = 15
+    if args[:1] == ["-n"]:
+        runs = int(args[1])
+        args = args[2:]
+    if args[:1] in (["-h"], ["--help"]):
+        print(__doc__)
+        return
+    program = os.path.abspath(find_program(args))
+    library = os.path.join(os.path.dirname(program), "Images")
+    with tempfile.TemporaryDirectory() as work:
+        with open(os.path.join(work, "carte.prj"), "w", encoding="utf-8", newline="") as f:
+            f.write(project_text(library))
+        run_once(program, work, 1, "warmup")  # fills the disk cache; not counted
+        results = {}
+        for sheets in (1, 100):
+            results[sheets] = [run_once(program, work, sheets, i) for i in range(runs)]
+    print(f"runs={runs}")
+    for sheets, rows in results.items():
+        print(f"sheets={sheets} median_s={statistics.median(r[0] for r in rows):.3f} "
+              f"peak_rss_kb={max(r[1] for r in rows)} pdf_bytes={rows[0][2]}")
+    ratio = results[100][0][2] / results[1][0][2]
+    print(f"pdf_size_ratio_100_to_1={ratio:.4f}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,49 @@
+#include "CommandLine.h"
+
+#include "document/CardProject.h"
+#include "document/PlaceholderPicture.h"
+
+#include <cstdio>
+
+namespace CommandLine {
+
+bool isOption(const QString &arg, const QString &name)
+{
+    return arg == name || arg.startsWith(name + u'=');
+}
+
+bool optionValue(const QStringList &args, int &i, const QString &name, QString &value)
+{
+    const QString &arg = args.at(i);
+    if (arg.startsWith(name + u'=')) {
+        value = arg.mid(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size())
+        return false;
+    value = args.at(++i);
+    return true;
+}
+
+bool loadProject(const QString &path, CardDocument &card, QString &error)
+{
+    switch (CardProject::load(path, card, PlaceholderPicture::make())) {
+    case CardProject::LoadResult::Loaded:
+        return true;
+    case CardProject::LoadResult::Unreadable:
+        error = QStringLiteral("Le fichier \"") + path + QStringLiteral("\" ne peut pas être ouvert.");
+        return false;
+    case CardProject::LoadResult::NoProject:
+        break;
+    }
+    error = QStringLiteral("Le fichier \"") + path + QStringLiteral("\" ne contient pas de projet.");
+    return false;
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    return 1;
+}
+
+} // namespace CommandLine

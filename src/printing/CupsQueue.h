@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Hands a finished print file to a CUPS queue. Qt's printing lays the job
+// out for the printer and writes it; the file goes to the queue only once
+// every sheet was drawn, so a cancelled or failed job prints nothing.
+namespace CupsQueue {
+
+using Options = QList<QPair<QString, QString>>;
+
+// Queues `file` on `printer` ("name" or "name/instance") under `title`.
+// Returns the job's number; 0 when CUPS refused it, `error` then holding
+// CUPS' reason.
+int submit(const QString &printer, const QString &file, const QString &title, const Options &options,
+           QString *error);
+
+} // namespace CupsQueue

@@ -1,0 +1,25 @@
+#include "SheetPainter.h"
+
+#include "CutMark.h"
+#include "PrintArtwork.h"
+#include "SheetJob.h"
+#include "SheetLayout.h"
+#include "document/CardRenderer.h"
+
+#include <QPainter>
+
+namespace SheetPainter {
+
+void paint(QPainter &painter, const SheetLayout &layout, double pixelsPerMm, const PrintArtwork &artwork,
+           const SheetJob &job)
+{
+    for (const QRectF &mm : layout.cards()) {
+        const QRectF card(mm.x() * pixelsPerMm, mm.y() * pixelsPerMm, mm.width() * pixelsPerMm,
+                          mm.height() * pixelsPerMm);
+        CardRenderer::paint(painter, artwork.card(), card, artwork.background(), artwork.palette());
+        if (job.cutMarks)
+            CutMark::paint(painter, card, artwork.screenPixels(), job.noCutMarks);
+    }
+}
+
+} // namespace SheetPainter

@@ -1,0 +1,200 @@
+#include "SheetPrinter.h"
+
+#include "CupsQueue.h"
+#include "PrintArtwork.h"
+#include "SheetJob.h"
+#include "SheetPainter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr double MmPerInch = 25.4;
+constexpr int DeviceDpi = 1200;
+
+// A PDF written to its end closes with "%%EOF": a full disk leaves it short.
+bool isWholePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 32));
+    return file.readAll().contains("%%EOF");
+}
+
+// The CUPS options of a job, as Qt's own printing gives them, with the
+// colour and the quality asked for.
+CupsQueue::Options cupsOptions(const QPageLayout &page, const SheetJob &job)
+{
+    CupsQueue::Options options;
+    options.append({QStringLiteral("media"), page.pageSize().key()});
+    options.append({QStringLiteral("sides"), QStringLiteral("one-sided")});
+    if (job.landscape)
+        options.append({QStringLiteral("landscape"), QString()});
+    options.append({QStringLiteral("print-color-mode"),
+                    job.grayscale ? QStringLiteral("monochrome") : QStringLiteral("color")});
+    const int quality = job.quality == SheetJob::Draft ? 3 : job.quality == SheetJob::High ? 5 : 4;
+    options.append({QStringLiteral("print-quality"), QString::number(quality)});
+    return options;
+}
+
+// The device a job is drawn on: a CUPS printer (through Qt's printing,
+// into a file handed to the queue afterwards), or a PDF file. A colour PDF
+// needs no printing system at all; Qt's PDF writer has no grey mode, so a
+// grey PDF goes through its printer.
+class JobDevice {
+public:
+    // Null when the printer cannot be had.
+    static std::unique_ptr<JobDevice> forPrinter(const QPrinterInfo &info, const QString &spool)
+    {
+        auto device = std::unique_ptr<JobDevice>(new JobDevice);
+        device->m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        if (device->m_printer->outputFormat() != QPrinter::NativeFormat
+            || device->m_printer->printerName() != info.printerName())
+            return nullptr;
+        // The name does not end in ".pdf", which would make it a PDF job.
+        device->m_printer->setOutputFileName(spool);
+        return device;
+    }
+    static std::unique_ptr<JobDevice> forPdf(bool grayscale, const QString &spool)
+    {
+        auto device = std::unique_ptr<JobDevice>(new JobDevice);
+        if (grayscale) {
+            device->m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            device->m_printer->setOutputFormat(QPrinter::PdfFormat);
+            device->m_printer->setOutputFileName(spool);
+        } else {
+            device->m_writer = std::make_unique<QPdfWriter>(spool);
+            device->m_writer->setResolution(DeviceDpi);
+        }
+        return device;
+    }
+
+    QPagedPaintDevice &paged()
+    {
+        return m_printer ? static_cast<QPagedPaintDevice &>(*m_printer) : *m_writer;
+    }
+
+    // The whole sheet, no margin; false when the paper is refused.
+    bool setUp(const SheetJob &job, const QString &title)
+    {
+        const QPageSize size = job.pageSize();
+        if (!size.isValid())
+            return false;
+        const auto orientation = job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        if (m_writer) {
+            m_writer->setCreator(QStringLiteral("Brivadune"));
+            m_writer->setTitle(title);
+            QPageLayout layout(size, orientation, QMarginsF());
+            layout.setMode(QPageLayout::FullPageMode);
+            return m_writer->setPageLayout(layout);
+        }
+        m_printer->setFullPage(true);
+        m_printer->setPageOrientation(orientation);
+        if (!m_printer->setPageSize(size))
+            return false;
+        m_printer->setColorMode(job.grayscale ? QPrinter::GrayScale : QPrinter::Color);
+        m_printer->setDocName(title);
+        m_printer->setCreator(QStringLiteral("Brivadune"));
+        return true;
+    }
+
+private:
+    JobDevice() = default;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+enum class Painted { All, Cancelled, Failed };
+
+Painted paintSheets(QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardDocument &card,
+                    const QPalette &palette, const SheetPrinter::Progress &progress)
+{
+    const SheetLayout layout = job.layout(SheetJob::cardSize(card), SheetTarget::Print);
+    const QSizeF cardMm = layout.cards().isEmpty() ? QSizeF() : layout.cards().constFirst().size();
+    // Made once: every copy on every sheet draws the same pictures.
+    const PrintArtwork artwork(card, job.dpi(), cardMm, palette);
+    const double pixelsPerMm = device.logicalDpiX() / MmPerInch;
+    for (int sheet = 1; sheet <= job.sheets; ++sheet) {
+        if (sheet > 1 && !device.newPage())
+            return Painted::Failed;
+        SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
+        if (progress && !progress(sheet, job.sheets))
+            return Painted::Cancelled;
+    }
+    return Painted::All;
+}
+
+} // namespace
+
+SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardDocument &card, const QPalette &palette,
+                                          const Destination &destination, const QString &title,
+                                          const Progress &progress, QString *detail)
+{
+    const bool toPdf = !destination.pdfPath.isEmpty();
+    const Outcome unwritten = toPdf ? Outcome::Unwritable : Outcome::Failed;
+    QPrinterInfo queue;
+    if (!toPdf) {
+        queue = destination.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                              : QPrinterInfo::printerInfo(destination.printer);
+        if (queue.isNull())
+            return destination.printer.isEmpty() ? Outcome::NoPrinter : Outcome::UnknownPrinter;
+    }
+
+    // The job is written to a file of its own first: beside the PDF's name
+    // (so that putting it in place is one rename), or in the temporary
+    // folder for the printer.
+    const QString folder = toPdf ? QFileInfo(destination.pdfPath).absolutePath() : QDir::tempPath();
+    QTemporaryFile spool(folder + QStringLiteral("/.brivadune-XXXXXX.part"));
+    if (!spool.open())
+        return unwritten;
+    spool.close();
+
+    const std::unique_ptr<JobDevice> device = toPdf ? JobDevice::forPdf(job.grayscale, spool.fileName())
+                                                    : JobDevice::forPrinter(queue, spool.fileName());
+    if (!device)
+        return Outcome::Failed;
+    if (!device->setUp(job, title))
+        return Outcome::PaperRefused;
+
+    QPainter painter;
+    if (!painter.begin(&device->paged()))
+        return unwritten;
+    const Painted painted = paintSheets(device->paged(), painter, job, card, palette, progress);
+    painter.end();
+    if (painted == Painted::Cancelled)
+        return Outcome::Cancelled;
+    if (painted == Painted::Failed || !isWholePdf(spool.fileName()))
+        return unwritten;
+
+    if (toPdf) {
+        // rename() replaces an existing file in one step.
+        if (std::rename(QFile::encodeName(spool.fileName()).constData(),
+                        QFile::encodeName(destination.pdfPath).constData())
+            != 0)
+            return Outcome::Unwritable;
+        spool.setAutoRemove(false);
+        QFile::setPermissions(destination.pdfPath,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        return Outcome::Done;
+    }
+    QString error;
+    if (CupsQueue::submit(queue.printerName(), spool.fileName(), title,
+                          cupsOptions(device->paged().pageLayout(), job), &error)
+        == 0) {
+        if (detail)
+            *detail = error;
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}

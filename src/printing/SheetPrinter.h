@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPalette>
+#include <QString>
+
+#include <functional>
+
+class CardDocument;
+struct SheetJob;
+
+// Prints a job through Qt's printing: to a CUPS queue (the default one
+// unless named) or to a PDF file. The page is the whole sheet (no driver
+// margin), positions are millimetres from its corner, and the card is drawn
+// straight onto the device by the renderer, its pictures made once for the
+// job at the quality's resolution.
+//
+// Nothing of a job that fails or is cancelled comes out: the printer gets
+// the job once it is complete, and a PDF file is written beside its final
+// name and put in place at the end, so an existing file stays whole.
+class SheetPrinter {
+public:
+    enum class Outcome {
+        Done,
+        Cancelled,
+        NoPrinter,       // no default printer
+        UnknownPrinter,  // the named printer does not exist
+        PaperRefused,    // the printer cannot take the paper
+        Unwritable,      // the PDF file cannot be written there
+        Failed,          // any other failure
+    };
+
+    struct Destination {
+        // Empty: the default printer.
+        QString printer;
+        // Not empty: a PDF file instead of a printer.
+        QString pdfPath;
+    };
+
+    // Called after each sheet with the sheets done and the total; returning
+    // false cancels the job.
+    using Progress = std::function<bool(int done, int total)>;
+
+    // `title` names the job (the card's caption).
+    static Outcome print(const SheetJob &job, const CardDocument &card, const QPalette &palette,
+                         const Destination &destination, const QString &title, const Progress &progress = {},
+                         QString *detail = nullptr);
+};

@@ -1,0 +1,378 @@
+// The print dialog's controls and how they follow the settings.
+#include "frmPrint.h"
+
+#include "DigitField.h"
+#include "PaperSizes.h"
+#include "platform/Shell.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *label(const char *text, QWidget *parent)
+{
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+DigitField *digitField(const QString &text, QWidget *parent, int width = 56)
+{
+    auto *field = new DigitField(text, parent);
+    field->setFixedWidth(width);
+    return field;
+}
+
+QPushButton *button(const char *caption, const char *tip, QWidget *parent)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmPrint::frmPrint(const Services &services, CommonDialog &dialog, ModalRunner runModal, QWidget *parent)
+    : QDialog(parent),
+      m_services(services),
+      m_dialog(dialog),
+      m_runModal(std::move(runModal)),
+      m_settings(services.appDir, *services.prompts)
+{
+    setWindowTitle(QStringLiteral("Imprimer le projet"));
+    setModal(true);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->addTab(buildPropertiesTab(), QStringLiteral("Propriétés"));
+    m_tabs->addTab(buildLayoutTab(), QStringLiteral("Mise en page"));
+    m_tabs->addTab(buildFormatsTab(), QStringLiteral("Format papier"));
+
+    m_command1[0] = button("Aperçu", "Aperçu avant impression", this);
+    m_command1[1] = button("Imprimer", "Imprimer le projet", this);
+    m_pdf = button("PDF...", "Enregistrer les planches dans un fichier PDF", this);
+    m_command1[2] = button("Annuler", "Retour menu", this);
+    m_command1[3] = button("Aide", "Afficher l'aide", this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_command1[0]);
+    buttons->addWidget(m_command1[1]);
+    buttons->addWidget(m_pdf);
+    buttons->addStretch(1);
+    buttons->addWidget(m_command1[2]);
+    buttons->addWidget(m_command1[3]);
+
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(m_tabs);
+    column->addLayout(buttons);
+
+    // The dialog loads: the formats file (a missing one says nothing), the
+    // first tab.
+    m_settings.Charger_Formats(false);
+    showSettings();
+    wire();
+    m_tabs->setCurrentIndex(0);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+frmPrint::~frmPrint() = default;
+
+QWidget *frmPrint::buildPropertiesTab()
+{
+    auto *page = new QWidget;
+
+    auto *paper = new QGroupBox(QStringLiteral("Taille de la page"), page);
+    m_standard = new QRadioButton(QStringLiteral("Papier standard :"), paper);
+    m_custom = new QRadioButton(QStringLiteral("Personnalisé :"), paper);
+    m_combo1 = new QComboBox(paper);
+    m_combo1->addItems(PaperSizes::itemTexts());
+    m_customLabels = {label("Largeur :", paper), label("Hauteur :", paper), label("Mm", paper)};
+    m_textA = {digitField(m_settings.customText(0), paper), digitField(m_settings.customText(1), paper)};
+    auto *paperGrid = new QGridLayout(paper);
+    paperGrid->addWidget(m_standard, 0, 0);
+    paperGrid->addWidget(m_combo1, 0, 1, 1, 5);
+    paperGrid->addWidget(m_custom, 1, 0);
+    paperGrid->addWidget(m_customLabels[0], 1, 1);
+    paperGrid->addWidget(m_textA[0], 1, 2);
+    paperGrid->addWidget(m_customLabels[1], 1, 3);
+    paperGrid->addWidget(m_textA[1], 1, 4);
+    paperGrid->addWidget(m_customLabels[2], 1, 5);
+    auto *paperOptions = new QButtonGroup(paper);
+    paperOptions->addButton(m_standard);
+    paperOptions->addButton(m_custom);
+
+    auto *quality = new QGroupBox(QStringLiteral("Qualité d'impression"), page);
+    auto *qualityColumn = new QVBoxLayout(quality);
+    const char *qualities[] = {"Résolution brouillon", "Basse résolution", "Résolution normale", "Haute résolution"};
+    for (std::size_t i = 0; i < m_quality.size(); ++i) {
+        m_quality[i] = new QRadioButton(QString::fromUtf8(qualities[i]), quality);
+        qualityColumn->addWidget(m_quality[i]);
+    }
+
+    auto *output = new QGroupBox(QStringLiteral("Format de sortie"), page);
+    m_monochrome = new QRadioButton(QStringLiteral("Noir et blanc"), output);
+    m_color = new QRadioButton(QStringLiteral("Couleur"), output);
+    auto *outputColumn = new QVBoxLayout(output);
+    outputColumn->addWidget(m_monochrome);
+    outputColumn->addWidget(m_color);
+    outputColumn->addStretch(1);
+
+    auto *orientation = new QGroupBox(QStringLiteral("Orientation"), page);
+    m_portrait = new QRadioButton(QStringLiteral("Portrait"), orientation);
+    m_landscape = new QRadioButton(QStringLiteral("Paysage"), orientation);
+    auto *orientationColumn = new QVBoxLayout(orientation);
+    orientationColumn->addWidget(m_portrait);
+    orientationColumn->addWidget(m_landscape);
+    orientationColumn->addStretch(1);
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(paper, 0, 0, 1, 3);
+    grid->addWidget(quality, 1, 0);
+    grid->addWidget(output, 1, 1);
+    grid->addWidget(orientation, 1, 2);
+    return page;
+}
+
+QWidget *frmPrint::buildLayoutTab()
+{
+    auto *page = new QWidget;
+
+    auto *output = new QGroupBox(QStringLiteral("Sortie papier"), page);
+    m_text3 = {digitField(m_settings.sheetsText(), output), digitField(m_settings.zoomText(), output)};
+    auto *outputGrid = new QGridLayout(output);
+    outputGrid->addWidget(label("Nombre total :", output), 0, 0);
+    outputGrid->addWidget(m_text3[0], 0, 1);
+    outputGrid->addWidget(label("Page(s)", output), 0, 2);
+    outputGrid->addWidget(label("Zoom défaut :", output), 1, 0);
+    outputGrid->addWidget(m_text3[1], 1, 1);
+    outputGrid->addWidget(label("[ % ]", output), 1, 2);
+    outputGrid->setColumnStretch(3, 1);
+
+    const SheetFields::Texts &fields = m_settings.formats().fields();
+    auto *count = new QGroupBox(QStringLiteral("Nbr sur une planche"), page);
+    m_text2 = {digitField(fields[SheetFields::Across], count), digitField(fields[SheetFields::Down], count)};
+    auto *countGrid = new QGridLayout(count);
+    countGrid->addWidget(label("Horizontal :", count), 0, 0);
+    countGrid->addWidget(m_text2[0], 0, 1);
+    countGrid->addWidget(label("Vertical :", count), 1, 0);
+    countGrid->addWidget(m_text2[1], 1, 1);
+    countGrid->setColumnStretch(2, 1);
+
+    auto *arrangement = new QGroupBox(QStringLiteral("Agencement"), page);
+    for (int i = 0; i < 4; ++i)
+        m_text1[std::size_t(i)] = digitField(fields[std::size_t(i)], arrangement);
+    auto *arrangementGrid = new QGridLayout(arrangement);
+    arrangementGrid->addWidget(label("Position de la première étiquette", arrangement), 0, 0, 1, 3);
+    arrangementGrid->addWidget(label("Abcisse  X :", arrangement), 1, 0);
+    arrangementGrid->addWidget(m_text1[0], 1, 1);
+    arrangementGrid->addWidget(label("Ordonnée  Y :", arrangement), 2, 0);
+    arrangementGrid->addWidget(m_text1[1], 2, 1);
+    arrangementGrid->addWidget(label("Séparateur entre chaque étiquette", arrangement), 0, 3, 1, 3);
+    arrangementGrid->addWidget(label("Horizontal :", arrangement), 1, 3);
+    arrangementGrid->addWidget(m_text1[2], 1, 4);
+    arrangementGrid->addWidget(label("Vertical :", arrangement), 2, 3);
+    arrangementGrid->addWidget(m_text1[3], 2, 4);
+    arrangementGrid->setColumnMinimumWidth(2, 24);
+    arrangementGrid->setColumnStretch(5, 1);
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(output, 0, 0);
+    grid->addWidget(count, 0, 1);
+    grid->addWidget(arrangement, 1, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget *frmPrint::buildFormatsTab()
+{
+    auto *page = new QWidget;
+    m_combo2 = new QComboBox(page);
+    m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_combo2->setMinimumContentsLength(40);
+    m_command2[0] = button("Editer", "Editer le fichier des formats", page);
+    m_command2[1] = button("Sauver", "Enregistrer un nouveau format", page);
+    m_command2[2] = button("Charger", "Charger le fichier des formats", page);
+    m_description = new QLabel(page);
+    m_description->setWordWrap(true);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_description->setFrameShape(QFrame::StyledPanel);
+    m_description->setMinimumHeight(m_description->fontMetrics().lineSpacing() * 7);
+    m_check1 = new QCheckBox(
+        QStringLiteral("Ne pas imprimer les marques de pliage et de découpe lors de l'impression."), page);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *b : m_command2)
+        row->addWidget(b);
+
+    auto *column = new QVBoxLayout(page);
+    column->addWidget(label("Sélection du format", page));
+    column->addWidget(m_combo2);
+    column->addLayout(row);
+    column->addWidget(label("Propriétés du format :", page));
+    column->addWidget(m_description, 1);
+    column->addWidget(label("Option de découpage :", page));
+    column->addWidget(m_check1);
+    return page;
+}
+
+void frmPrint::wire()
+{
+    for (std::size_t i = 0; i < m_command1.size(); ++i)
+        connect(m_command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(int(i)); });
+    connect(m_pdf, &QPushButton::clicked, this, &frmPrint::exportPdf);
+
+    connect(m_combo1, &QComboBox::activated, this, [this](int index) {
+        m_settings.selectPaper(index);
+        showSettings();
+    });
+    connect(m_standard, &QRadioButton::clicked, this, [this] {
+        m_settings.setCustomPaper(false);
+        showSettings();
+    });
+    connect(m_custom, &QRadioButton::clicked, this, [this] {
+        m_settings.setCustomPaper(true);
+        showSettings();
+    });
+    for (int i = 0; i < 2; ++i) {
+        connect(m_textA[std::size_t(i)], &QLineEdit::textEdited, this, [this, i](const QString &text) {
+            m_settings.setCustomText(i, text);
+            showSettings();
+        });
+    }
+    const int qualities[] = {SheetJob::Draft, SheetJob::Low, SheetJob::Normal, SheetJob::High};
+    for (std::size_t i = 0; i < m_quality.size(); ++i) {
+        const int code = qualities[i];
+        connect(m_quality[i], &QRadioButton::clicked, this, [this, code] { m_settings.setQuality(code); });
+    }
+    connect(m_monochrome, &QRadioButton::clicked, this,
+            [this] { m_settings.setColorMode(PrintSettings::Monochrome); });
+    connect(m_color, &QRadioButton::clicked, this, [this] { m_settings.setColorMode(PrintSettings::Color); });
+    connect(m_portrait, &QRadioButton::clicked, this, [this] {
+        m_settings.setOrientation(PrintSettings::Portrait);
+        showSettings();
+    });
+    connect(m_landscape, &QRadioButton::clicked, this, [this] {
+        m_settings.setOrientation(PrintSettings::Landscape);
+        showSettings();
+    });
+
+    connect(m_text3[0], &QLineEdit::textEdited, this, [this](const QString &t) { m_settings.setSheetsText(t); });
+    connect(m_text3[1], &QLineEdit::textEdited, this, [this](const QString &t) {
+        m_settings.setZoomText(t);
+        showSettings();
+    });
+    const auto fieldEdited = [this](SheetFields::Field field) {
+        return [this, field](const QString &text) {
+            m_settings.formats().setField(field, text);
+            showSettings();
+        };
+    };
+    for (int i = 0; i < 4; ++i)
+        connect(m_text1[std::size_t(i)], &QLineEdit::textEdited, this, fieldEdited(SheetFields::Field(i)));
+    connect(m_text2[0], &QLineEdit::textEdited, this, fieldEdited(SheetFields::Across));
+    connect(m_text2[1], &QLineEdit::textEdited, this, fieldEdited(SheetFields::Down));
+    connect(m_check1, &QCheckBox::toggled, this, [this](bool on) { m_settings.setNoCutMarks(on); });
+
+    connect(m_combo2, &QComboBox::activated, this, [this](int index) {
+        m_settings.selectFormat(index);
+        showSettings();
+    });
+    connect(m_command2[0], &QPushButton::clicked, this, [this] {
+        if (m_services.shell)
+            m_services.shell->open(m_settings.formats().filePath());
+    });
+    connect(m_command2[1], &QPushButton::clicked, this, [this] {
+        // A save reloads the list and selects its first format.
+        if (m_settings.formats().Enregistrer_Format())
+            m_settings.selectFormat(m_settings.formats().selectedIndex());
+        showFormats();
+        showSettings();
+    });
+    connect(m_command2[2], &QPushButton::clicked, this, [this] {
+        m_settings.Charger_Formats(true);
+        showFormats();
+        showSettings();
+    });
+}
+
+void frmPrint::showFormats()
+{
+    const QSignalBlocker blocker(m_combo2);
+    m_combo2->clear();
+    m_combo2->addItems(m_settings.formats().items());
+    m_combo2->setCurrentIndex(m_settings.formats().selectedIndex());
+}
+
+void frmPrint::showPaper()
+{
+    const bool custom = m_settings.customPaper();
+    m_standard->setChecked(!custom);
+    m_custom->setChecked(custom);
+    m_combo1->setCurrentIndex(m_settings.paperIndex());
+    m_combo1->setEnabled(!custom);
+    for (QLabel *l : m_customLabels)
+        l->setEnabled(custom);
+    for (int i = 0; i < 2; ++i) {
+        DigitField *field = m_textA[std::size_t(i)];
+        field->setEnabled(custom);
+        if (field->text() != m_settings.customText(i))
+            field->setText(m_settings.customText(i));
+    }
+}
+
+void frmPrint::showSettings()
+{
+    if (m_combo2->count() != m_settings.formats().items().size())
+        showFormats();
+    showPaper();
+    const int qualities[] = {SheetJob::Draft, SheetJob::Low, SheetJob::Normal, SheetJob::High};
+    for (std::size_t i = 0; i < m_quality.size(); ++i)
+        m_quality[i]->setChecked(m_settings.quality() == qualities[i]);
+    m_color->setChecked(m_settings.colorMode() == PrintSettings::Color);
+    m_monochrome->setChecked(m_settings.colorMode() == PrintSettings::Monochrome);
+    m_portrait->setChecked(m_settings.orientation() == PrintSettings::Portrait);
+    m_landscape->setChecked(m_settings.orientation() == PrintSettings::Landscape);
+
+    // Fields change under the user's typing only when a format fills them.
+    const SheetFields::Texts &fields = m_settings.formats().fields();
+    DigitField *layoutFields[] = {m_text1[0], m_text1[1], m_text1[2], m_text1[3], m_text2[0], m_text2[1]};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (layoutFields[i]->text() != fields[i])
+            layoutFields[i]->setText(fields[i]);
+    }
+    m_description->setText(m_settings.description());
+}
+
+void frmPrint::setCard(const CardDocument &card, const QString &caption, const QPalette &palette)
+{
+    m_card = card;
+    m_caption = caption;
+    m_palette = palette;
+    // A new card picture has no cut-mark outline yet.
+    m_outline.reset();
+    m_settings.setCardSize(SheetJob::cardSize(card));
+    showSettings();
+}
+
+void frmPrint::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred over the frame when it first shows; it keeps its place after.
+    if (!m_centred && parentWidget()) {
+        const QRect outer = parentWidget()->frameGeometry();
+        move(outer.left() + outer.width() / 2 - width() / 2, outer.top() + outer.height() / 2 - height() / 2);
+        m_centred = true;
+    }
+}

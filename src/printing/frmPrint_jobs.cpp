@@ -1,0 +1,198 @@
+// The print dialog's buttons: preview, print, PDF, cancel and help.
+#include "frmPrint.h"
+
+#include "PageSurface.h"
+#include "PrintProgress.h"
+#include "SheetPreview.h"
+#include "frmPage.h"
+#include "platform/AppPaths.h"
+#include "platform/CommonDialog.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+#include "platform/WaitCursor.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace {
+
+const QString PdfSuffix = QStringLiteral(".pdf");
+
+} // namespace
+
+QString frmPrint::previewFailureText()
+{
+    return QStringLiteral("L'aperçu avant impression n'est pas possible.\r\n\r\n"
+                          "Format de papier non pris en charge par l'imprimante.");
+}
+
+QString frmPrint::printFailureText()
+{
+    return QStringLiteral("L'impression du projet n'est pas possible.\r\n\r\n"
+                          "Format de papier non pris en charge par l'imprimante.");
+}
+
+QString frmPrint::pdfFailureText(const QString &path)
+{
+    return QStringLiteral("Le fichier PDF n'a pas pu être enregistré.\r\n"
+                          "Vérifiez que le dossier existe et que vous pouvez y écrire : ")
+        + path;
+}
+
+void frmPrint::Command1_Click(int index)
+{
+    // A job lets events through between sheets: a second click waits.
+    if (m_busy)
+        return;
+    if (index == 2) {
+        hide();
+        reject();
+        return;
+    }
+    const WaitCursor wait;
+    switch (index) {
+    case 0:
+        // The cut-mark step: the outline goes into the card picture.
+        m_outline = m_settings.noCutMarks();
+        Aperçu();
+        break;
+    case 1:
+        m_outline = m_settings.noCutMarks();
+        Imprimer();
+        break;
+    case 3:
+        if (m_services.shell)
+            m_services.shell->open(AppPaths::join(m_services.appDir, QStringLiteral("\\Aide.chm")));
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<SheetJob> frmPrint::readJob()
+{
+    QString error;
+    std::optional<SheetJob> job = m_settings.job(&error);
+    if (!job) {
+        m_services.prompts->msgBox(error, Msg::OkOnly | Msg::Exclamation);
+        return std::nullopt;
+    }
+    job->cutMarks = m_outline.has_value();
+    job->noCutMarks = m_outline.value_or(false);
+    return job;
+}
+
+bool frmPrint::Aperçu(bool printButtons)
+{
+    const std::optional<SheetJob> job = readJob();
+    if (!job)
+        return false;
+    // Every sheet is alike: the pages share one picture of it.
+    const QImage sheet = SheetPreview::render(*job, m_card, m_palette);
+    if (sheet.isNull()) {
+        m_services.prompts->msgBox(previewFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
+        return false;
+    }
+    frmPage page(SheetPreview::pageTwips(*job), isVisible() ? this : parentWidget());
+    page.setWindowTitle(page.windowTitle() + QStringLiteral(" - [") + m_caption + u']');
+    page.Bouton(0)->setEnabled(printButtons);
+    page.Bouton(1)->setEnabled(printButtons);
+    page.onSetup = [this] {
+        m_dialog.Flags = CommonDialog::PrintSetup;
+        m_dialog.ShowPrinter();
+    };
+    page.onPrint = [this] {
+        const WaitCursor wait;
+        Imprimer();
+    };
+
+    m_busy = true;
+    m_preview = &page;
+    for (int s = 1; s <= job->sheets; ++s) {
+        QCoreApplication::processEvents();
+        page.Page(s)->setSheet(sheet);
+        if (job->sheets > 1)
+            Nouvelle_Page();
+    }
+    m_preview = nullptr;
+    m_busy = false;
+    page.Form_Load(job->sheets);
+
+    const WaitCursor::Pause pointer;
+    m_runModal(page);
+    return true;
+}
+
+void frmPrint::Nouvelle_Page()
+{
+    if (m_preview)
+        m_preview->Nouvelle_Page();
+}
+
+bool frmPrint::Imprimer()
+{
+    const std::optional<SheetJob> job = readJob();
+    return job && runJob(*job, {});
+}
+
+void frmPrint::exportPdf()
+{
+    if (m_busy)
+        return;
+    // The same job as "Imprimer", cut-mark step included.
+    m_outline = m_settings.noCutMarks();
+    const std::optional<SheetJob> job = readJob();
+    if (!job)
+        return;
+
+    m_dialog.FileName = m_caption + PdfSuffix;
+    m_dialog.InitDir = AppPaths::join(m_services.appDir, QStringLiteral("\\Projets"));
+    m_dialog.CancelError = true;
+    m_dialog.DialogTitle = QStringLiteral("Enregistrer les planches au format PDF");
+    m_dialog.Filter = QStringLiteral("Document PDF (*.pdf)|*.pdf|");
+    m_dialog.FilterIndex = 1;
+    m_dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly;
+    if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
+        return;
+    QString path = m_dialog.FileName;
+    if (!path.endsWith(PdfSuffix, Qt::CaseInsensitive)) {
+        path += PdfSuffix;
+        // The dialog asked about the name typed, not about this one.
+        if (QFileInfo::exists(path)
+            && m_services.prompts->msgBox(QStringLiteral("Le fichier \"") + QFileInfo(path).fileName()
+                                              + QStringLiteral("\" existe déjà.\r\nVoulez-vous le remplacer ?"),
+                                          Msg::YesNo | Msg::Exclamation)
+                   != Msg::Yes)
+            return;
+    }
+    const WaitCursor wait;
+    runJob(*job, {QString(), path});
+}
+
+bool frmPrint::runJob(const SheetJob &job, const SheetPrinter::Destination &destination)
+{
+    m_busy = true;
+    PrintProgress progress(job.sheets, ProgressThreshold, this);
+    const SheetPrinter::Outcome outcome = SheetPrinter::print(
+        job, m_card, m_palette, destination, m_caption,
+        [&progress](int done, int total) { return progress.sheetDone(done, total); });
+    m_busy = false;
+    reportOutcome(outcome, destination.pdfPath);
+    return outcome == SheetPrinter::Outcome::Done;
+}
+
+void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPath)
+{
+    switch (outcome) {
+    case SheetPrinter::Outcome::Done:
+    case SheetPrinter::Outcome::Cancelled:
+        return;
+    case SheetPrinter::Outcome::Unwritable:
+        m_services.prompts->msgBox(pdfFailureText(pdfPath), Msg::OkOnly | Msg::Exclamation);
+        return;
+    default:
+        m_services.prompts->msgBox(printFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
+        return;
+    }
+}
