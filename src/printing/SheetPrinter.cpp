@@ -1,6 +1,7 @@
 #include "SheetPrinter.h"
 
 #include "CupsQueue.h"
+#include "PdfPageRepeat.h"
 #include "PrintArtwork.h"
 #include "SheetJob.h"
 #include "SheetPainter.h"
@@ -115,9 +116,9 @@ private:
     std::unique_ptr<QPdfWriter> m_writer;
 };
 
-enum class Painted { All, Cancelled, Failed };
+enum class Painted { All, Cancelled };
 
-Painted paintSheets(QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardDocument &card,
+Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardDocument &card,
                     const QPalette &palette, const SheetPrinter::Progress &progress)
 {
     const SheetLayout layout = job.layout(SheetJob::cardSize(card), SheetTarget::Print);
@@ -125,10 +126,10 @@ Painted paintSheets(QPagedPaintDevice &device, QPainter &painter, const SheetJob
     // Made once: every copy on every sheet draws the same pictures.
     const PrintArtwork artwork(card, job.dpi(), cardMm, palette);
     const double pixelsPerMm = device.logicalDpiX() / MmPerInch;
+    // Every sheet is the same: the first is drawn, the file then repeats it
+    // (PdfPageRepeat); the others are counted for the progress.
+    SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
     for (int sheet = 1; sheet <= job.sheets; ++sheet) {
-        if (sheet > 1 && !device.newPage())
-            return Painted::Failed;
-        SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
         if (progress && !progress(sheet, job.sheets))
             return Painted::Cancelled;
     }
@@ -174,7 +175,8 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardDocumen
     painter.end();
     if (painted == Painted::Cancelled)
         return Outcome::Cancelled;
-    if (painted == Painted::Failed || !isWholePdf(spool.fileName()))
+    if (!isWholePdf(spool.fileName())
+        || !PdfPageRepeat::repeat(spool.fileName(), job.sheets))
         return unwritten;
 
     if (toPdf) {

@@ -9,6 +9,7 @@
 #include "PdfTools.h"
 #include "TestSupport.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QtTest>
@@ -162,6 +163,15 @@ void TestPdfOutput::picturesStoredOnceAtTheQualitysResolution()
     }
     QCOMPARE(int(objects.size()), 2);
     QCOMPARE(sizes, (std::set<std::pair<int, int>>{{496, 490}, {1985, 1276}}));
+    // Every sheet shows the first one's drawing: each further sheet costs
+    // a page entry of less than 200 bytes, and the last looks like the
+    // first.
+    const QString one = m_dir.filePath(u"un.pdf"_s);
+    QCOMPARE(printPdf(job(1), one), SheetPrinter::Outcome::Done);
+    const qint64 perSheet = (QFileInfo(path).size() - QFileInfo(one).size()) / 99;
+    QVERIFY2(perSheet < 200, qPrintable(QString::number(perSheet)));
+    QCOMPARE(PdfTools::render(path, 100, 30), PdfTools::render(one, 1, 30));
+    QCOMPARE(PdfTools::text(path).count(u"Jeanne Duval"_s), 800);
 }
 
 void TestPdfOutput::paperOrientationAndColour()
