@@ -97,9 +97,10 @@ int main(int argc, char *argv[])
     frmMenu frame(services);
     if (dialogs)
         dialogs->setParent(&frame);
+    // A second start hands its files to the running program.
+    frame.setStartupFiles(files);
     if (!frame.MDIForm_Load())
         return 0;
-    frame.setStartupFiles(files);
     frame.show();
     if (reportStartup)
         StartupReport::run(frame, startMs);

@@ -17,6 +17,7 @@
 #include <memory>
 
 class ColorSwatch;
+class FileHandover;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -69,6 +70,12 @@ public:
     // without its dialog; a file that cannot be read opens nothing and is
     // reported.
     void openStartupFiles();
+    // The same for any project files.
+    void openProjectFiles(const QStringList &files);
+    // Project files handed over by a second start of the program: opened
+    // like the command line's once no modal window is up, and the frame
+    // comes to the front.
+    void receiveFiles(const QStringList &files);
 
     // --- Card windows -------------------------------------------------
     QMdiArea *mdiArea() const { return m_mdi; }
@@ -263,6 +270,9 @@ private:
     frmProjet *openCardWindow();
     void discardCard(frmProjet *card);
     ScanCommands &scanCommands();
+    // Second starts with project files hand them to this frame.
+    void listenForFiles();
+    void openReceivedFiles();
 
     Services m_services;
     ModalDialogRunner m_modalRunner;
@@ -272,6 +282,8 @@ private:
     ColorGradient m_gradient;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<ScanCommands> m_scan;
+    std::unique_ptr<FileHandover> m_handover;
+    QStringList m_receivedFiles;
     QStringList m_startupFiles;
     int m_windowMode = 0;
     int m_newCardCount = 0;
