@@ -12,6 +12,7 @@ PACKAGES=(
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
   python3
+  fp-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)
