@@ -12,7 +12,7 @@ PACKAGES=(
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
   python3
-  fp-utils
+  fp-utils desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)

@@ -60,6 +60,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Brivadune"));
+    // The desktop matches the windows with the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brivadune.Brivadune"));
 
     // The standard buttons of Qt's dialogs in French.
     QTranslator qtFrench;
