@@ -60,22 +60,24 @@ void tst_install::layout()
     QVERIFY(program.isFile() && program.isExecutable());
     QCOMPARE(QDir(prefix.filePath(u"bin"_s)).entryList(QDir::Files), QStringList{u"brivadune"_s});
 
-    // The supplied files of the build's application folder, the help
-    // included, and nothing the build folder gathers at run time.
+    // Every supplied file of data/ and of the built help, and nothing a
+    // run leaves in an application folder.
     const QString data = prefix.filePath(u"share/brivadune"_s);
     const QStringList installed = filesUnder(data);
-    for (const QString &file : filesUnder(qEnvironmentVariable("BRIVADUNE_APP_BUILD_DIR"))) {
-        if (file == u"Brivadune"_s || file.startsWith(u"Projets/"_s) || file == u"Brivadune.ini"_s)
-            continue;
+    QStringList supplied = filesUnder(sourceDir() + u"/data"_s);
+    for (const QString &page : filesUnder(qEnvironmentVariable("BRIVADUNE_APP_BUILD_DIR") + u"/Aide"_s))
+        supplied << u"Aide/"_s + page;
+    QVERIFY(supplied.size() > 50);
+    for (const QString &file : std::as_const(supplied))
         QVERIFY2(installed.contains(file), qPrintable(file));
-    }
+    for (const QString &file : installed)
+        QVERIFY2(supplied.contains(file) || file == u"Aide.chm"_s, qPrintable(file));
     // The help with the pages the dialogs' "Aide" buttons and the about box
     // open.
     for (const char *file : {"formats.ini", "licence.rtf", "historique.rtf", "resources/click.wav", "Aide.chm",
                              "Aide/index.html", "Aide/apropos.html", "Aide/assistant.html", "Aide/editeur.html",
                              "Aide/redimensionner.html", "Aide/style.css"})
         QVERIFY2(installed.contains(QString::fromLatin1(file)), file);
-    QVERIFY(!installed.contains(u"Brivadune.ini"_s));
 
     // The desktop's files.
     for (const QString &file : {u"share/applications/"_s + appId() + u".desktop"_s,
