@@ -63,6 +63,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Brivadune"));
+    // The desktop matches the windows with the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brivadune.Brivadune"));
 
     // The standard buttons of Qt's dialogs in French.
     QTranslator qtFrench;
@@ -100,9 +102,10 @@ int main(int argc, char *argv[])
     frmMenu frame(services);
     if (dialogs)
         dialogs->setParent(&frame);
+    // A second start hands its files to the running program.
+    frame.setStartupFiles(files);
     if (!frame.MDIForm_Load())
         return 0;
-    frame.setStartupFiles(files);
     frame.show();
     if (reportStartup)
         StartupReport::run(frame, startMs);

@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "platform/Shell.h"
+#include "platform/HelpOpener.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/Line3D.h"
 
@@ -25,7 +25,8 @@ constexpr int BlinkInterval = 1000;
 
 } // namespace
 
-frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shell)
+frmAbout::frmAbout(QWidget &frame, Shell *shell, const QString &appDir)
+    : QDialog(&frame), m_shell(shell), m_appDir(appDir)
 {
     setWindowTitle(QStringLiteral("A propos de..."));
     setModal(true);
@@ -43,7 +44,7 @@ frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shel
     auto *motto = new QLabel(QStringLiteral("Créer des cartes de visites comme un Pro"), this);
     m_version = new QLabel(versionText(), this);
     auto *visit = new QLabel(QStringLiteral("Visitez le site Web"), this);
-    m_link = new QLabel(webAddress(), this);
+    m_link = new QLabel(linkText(), this);
     m_link->setCursor(Qt::PointingHandCursor);
     QFont linkFont = m_link->font();
     linkFont.setUnderline(true);
@@ -90,9 +91,9 @@ frmAbout::frmAbout(QWidget &frame, Shell *shell) : QDialog(&frame), m_shell(shel
     centreOverFrame(*this, frame);
 }
 
-QString frmAbout::webAddress()
+QString frmAbout::linkText()
 {
-    return QStringLiteral("https://brivadune.example.org");
+    return QStringLiteral("Page « À propos » de l'aide");
 }
 
 QString frmAbout::versionText()
@@ -119,7 +120,7 @@ void frmAbout::applyLinkColor()
 void frmAbout::Label3_Click()
 {
     if (m_shell)
-        m_shell->open(webAddress());
+        HelpOpener(*m_shell).openAboutPage(m_appDir);
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)

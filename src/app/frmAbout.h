@@ -9,16 +9,17 @@ class QPushButton;
 class QTimer;
 class Shell;
 
-// The about box: the product's picture, name and motto, its version and the
-// maker's web address, a link that blinks every second and opens the
-// address in the browser.
+// The about box: the product's picture, name and motto, its version and a
+// link that blinks every second and opens the help's "À propos" page (the
+// product has no web site of its own).
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Centres itself on `frame`.
-    frmAbout(QWidget &frame, Shell *shell);
+    // Centres itself on `frame`; the link opens the help of `appDir`.
+    frmAbout(QWidget &frame, Shell *shell, const QString &appDir = {});
 
-    static QString webAddress();
+    // The text of the link.
+    static QString linkText();
     // "Version : major.minor.revision".
     static QString versionText();
 
@@ -31,7 +32,7 @@ public:
 
     // One blink: button-text colour <-> blue.
     void Timer1_Timer();
-    // Opens the address.
+    // Opens the help's "À propos" page.
     void Label3_Click();
 
 protected:
@@ -41,6 +42,7 @@ private:
     void applyLinkColor();
 
     Shell *m_shell;
+    QString m_appDir;
     QLabel *m_version = nullptr;
     QLabel *m_link = nullptr;
     QPushButton *m_ok = nullptr;

@@ -2,6 +2,7 @@
 // timers, and the card windows' life inside the frame.
 #include "frmMenu.h"
 
+#include "FileHandover.h"
 #include "FrameLayout.h"
 #include "ScanCommands.h"
 #include "SingleInstance.h"

@@ -17,6 +17,7 @@
 #include <memory>
 
 class ColorSwatch;
+class FileHandover;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -70,6 +71,12 @@ public:
     // without its dialog; a file that cannot be read opens nothing and is
     // reported.
     void openStartupFiles();
+    // The same for any project files.
+    void openProjectFiles(const QStringList &files);
+    // Project files handed over by a second start of the program: opened
+    // like the command line's once no modal window is up, and the frame
+    // comes to the front.
+    void receiveFiles(const QStringList &files);
 
     // --- Card windows -------------------------------------------------
     QMdiArea *mdiArea() const { return m_mdi; }
@@ -271,6 +278,9 @@ private:
     // File 10 and 11: the active card flattened into the print window, then
     // its preview (without "Configurer" and "Imprimer") or the window.
     void printActiveCard(frmProjet &card, bool preview);
+    // Second starts with project files hand them to this frame.
+    void listenForFiles();
+    void openReceivedFiles();
 
     Services m_services;
     ModalDialogRunner m_modalRunner;
@@ -280,6 +290,8 @@ private:
     ColorGradient m_gradient;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<ScanCommands> m_scan;
+    std::unique_ptr<FileHandover> m_handover;
+    QStringList m_receivedFiles;
     QStringList m_startupFiles;
     int m_windowMode = 0;
     int m_newCardCount = 0;

@@ -9,6 +9,7 @@
 #include "document/frmProjet.h"
 #include "platform/AppPaths.h"
 #include "platform/Clipboard.h"
+#include "platform/HelpOpener.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
@@ -224,10 +225,17 @@ void frmMenu::Mnu_OutInfo_Click(int index)
             m_services.shell->open(target);
     };
     switch (index) {
-    case 0: open(AppPaths::join(appDir(), QStringLiteral("\\Aide.chm"))); break;
+    case 0:
+        if (m_services.shell)
+            HelpOpener(*m_services.shell).openHelp(appDir());
+        break;
     case 2: open(AppPaths::join(appDir(), QStringLiteral("\\historique.rtf"))); break;
     case 3: open(AppPaths::join(appDir(), QStringLiteral("\\licence.rtf"))); break;
-    case 6: open(frmAbout::webAddress()); break;
+    case 6:
+        // No web site exists: the help's page about the program stands in.
+        if (m_services.shell)
+            HelpOpener(*m_services.shell).openAboutPage(appDir());
+        break;
     case 8: showAbout(); break;
     default: break;
     }
@@ -262,6 +270,6 @@ ScanCommands &frmMenu::scanCommands()
 
 void frmMenu::showAbout()
 {
-    frmAbout about(*this, m_services.shell);
+    frmAbout about(*this, m_services.shell, appDir());
     runModal(about);
 }

@@ -2,6 +2,7 @@
 // frame.
 #include "frmMenu.h"
 
+#include "FileHandover.h"
 #include "FrameLayout.h"
 #include "Settings.h"
 #include "SingleInstance.h"
@@ -42,10 +43,14 @@ bool frmMenu::MDIForm_Load()
 {
     m_instance = std::make_unique<SingleInstance>(appDir());
     if (!m_instance->tryAcquire()) {
+        // Files to open go to the running program, which opens them.
+        if (!m_startupFiles.isEmpty() && FileHandover::send(appDir(), m_startupFiles))
+            return false;
         prompts().msgBox(QStringLiteral("Attention cette application est déjà active."), Msg::OkOnly | Msg::Information,
                          QStringLiteral("Message à l'utilisateur"));
         return false;
     }
+    listenForFiles();
     centreOnScreen();
     // The swatches' gradient painter reports through the frame's prompts;
     // the buttons' click sound comes from the application folder.

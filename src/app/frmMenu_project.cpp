@@ -145,7 +145,12 @@ bool frmMenu::Sauver_unProjet(bool withDialog)
 
 void frmMenu::openStartupFiles()
 {
-    for (const QString &argument : std::as_const(m_startupFiles)) {
+    openProjectFiles(m_startupFiles);
+}
+
+void frmMenu::openProjectFiles(const QStringList &files)
+{
+    for (const QString &argument : files) {
         const QFileInfo file(argument);
         QString name;
         if (!file.isFile() || !file.isReadable() || !projectName(file.fileName(), name)) {

@@ -1,7 +1,7 @@
 #include "frmEditer.h"
 
 #include "ColorFieldView.h"
-#include "platform/AppPaths.h"
+#include "platform/HelpOpener.h"
 #include "platform/Shell.h"
 #include "platform/Units.h"
 #include "widgets/CentredBox.h"
@@ -229,7 +229,7 @@ void frmEditer::Command1_Click(int index)
     case 1: reject(); break;
     case 2:
         if (m_shell)
-            m_shell->open(AppPaths::join(m_appDir, QStringLiteral("\\Aide.chm")));
+            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("editeur"));
         break;
     default: break;
     }

@@ -1,7 +1,7 @@
 #include "frmRedim.h"
 
 #include "PicturePreview.h"
-#include "platform/AppPaths.h"
+#include "platform/HelpOpener.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/Units.h"
@@ -138,7 +138,7 @@ void frmRedim::Command1_Click(int index)
     case 1: reject(); break;
     case 2:
         if (m_shell)
-            m_shell->open(AppPaths::join(m_appDir, QStringLiteral("\\Aide.chm")));
+            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("redimensionner"));
         break;
     default: break;
     }

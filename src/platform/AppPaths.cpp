@@ -1,5 +1,7 @@
 #include "AppPaths.h"
 
+#include "UserAppFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,11 +31,27 @@ QString resolveAppDir(QStringList &args, const QString &executableDir)
     }
     if (chosen.isEmpty())
         chosen = qEnvironmentVariable("BRIVADUNE_HOME");
+    if (chosen.isEmpty()) {
+        if (const QString installed = installedDataDir(executableDir); !installed.isEmpty()) {
+            chosen = UserAppFolder::defaultPath();
+            // A folder that cannot be filled is still the user's: the
+            // program reports what it then misses, as in any folder.
+            UserAppFolder(installed, chosen).fill();
+        }
+    }
     if (chosen.isEmpty())
         chosen = executableDir;
     if (chosen.isEmpty())
         chosen = QDir::currentPath();
     return QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
+}
+
+QString installedDataDir(const QString &executableDir)
+{
+    if (executableDir.isEmpty())
+        return {};
+    const QFileInfo data(executableDir + QStringLiteral("/../share/brivadune"));
+    return data.isDir() ? QDir::cleanPath(data.absoluteFilePath()) : QString();
 }
 
 QString join(const QString &appDir, const QString &relative)

@@ -2,7 +2,7 @@
 
 #include "PreviewView.h"
 #include "ResourceTree.h"
-#include "platform/AppPaths.h"
+#include "platform/HelpOpener.h"
 #include "platform/Shell.h"
 #include "widgets/Line3D.h"
 
@@ -286,7 +286,7 @@ void frmAssist::Command1_Click(int index)
         break;
     case 2:
         if (m_shell)
-            m_shell->open(AppPaths::join(m_appDir, QStringLiteral("\\Aide.chm")));
+            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("assistant"));
         break;
     default:
         break;

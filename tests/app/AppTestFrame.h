@@ -21,9 +21,15 @@
 #include <utility>
 #include <vector>
 
+// Keeps what it opens with the default program and what in the browser;
+// `chmProgram` is the desktop's viewer of compiled help (none when empty).
 struct RecordingShell : Shell {
     QStringList opened;
+    QStringList browsed;
+    QString chmProgram;
     bool open(const QString &target) override { opened.append(target); return true; }
+    bool openInBrowser(const QString &target) override { browsed.append(target); return true; }
+    QString defaultProgramFor(const QString &) override { return chmProgram; }
 };
 
 struct MemoryClipboard : Clipboard {

@@ -263,13 +263,25 @@ void tst_commands::withoutACard()
 {
     FrameFixture f;
     QVERIFY(f.start());
-    // Help documents go to the desktop's shell; nothing is said.
+    // Help documents go to the desktop's shell; nothing is said. The web
+    // site is the help's page about the program.
     for (int index : {0, 2, 3, 6})
         f.frame->Mnu_OutInfo_Click(index);
     const QString dir = f.dir.path() + u'/';
     QCOMPARE(f.shell.opened, QStringList({dir + QStringLiteral("Aide.chm"), dir + QStringLiteral("historique.rtf"),
-                                          dir + QStringLiteral("licence.rtf"),
-                                          QStringLiteral("https://brivadune.example.org")}));
+                                          dir + QStringLiteral("licence.rtf")}));
+    QCOMPARE(f.shell.browsed, QStringList{dir + QStringLiteral("Aide/apropos.html")});
+    // With the help in place: the compiled help where the desktop has a
+    // viewer for it, the pages in the browser otherwise.
+    QVERIFY(f.dir.writeFile(QStringLiteral("Aide.chm"), "ITSF"));
+    QVERIFY(f.dir.writeFile(QStringLiteral("Aide/index.html"), "<html>"));
+    f.shell.opened.clear();
+    f.frame->Mnu_OutInfo_Click(0);
+    QCOMPARE(f.shell.browsed.last(), dir + QStringLiteral("Aide/index.html"));
+    f.shell.chmProgram = QStringLiteral("xchm.desktop");
+    f.frame->Mnu_OutInfo_Click(0);
+    QCOMPARE(f.shell.opened, QStringList{dir + QStringLiteral("Aide.chm")});
+    QCOMPARE(f.shell.browsed.size(), 2);
     f.frame->Mnu_Outfich_Click(9);
     QCOMPARE(f.prompts.dialogs.back().kind, Prompts::DialogKind::Printer);
     QCOMPARE(f.prompts.dialogs.back().snapshot.Flags, 0x240);

@@ -70,13 +70,13 @@ void inspectAbout(frmAbout &about, FrameFixture &f)
     for (QLabel *label : about.findChildren<QLabel *>())
         texts << label->text();
     for (const char *text : {"Brivadune", "Version : 2.0.8", "Créer des cartes de visites comme un Pro",
-                             "Visitez le site Web", "https://brivadune.example.org"})
+                             "Visitez le site Web", "Page « À propos » de l'aide"})
         QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
     // The link blinks to blue; a click on it opens the address.
     about.Timer1_Timer();
     QCOMPARE(about.Label3()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QTest::mouseClick(about.Label3(), Qt::LeftButton);
-    QCOMPARE(f.shell.opened.last(), QStringLiteral("https://brivadune.example.org"));
+    QCOMPARE(f.shell.browsed.last(), f.dir.filePath(QStringLiteral("Aide/apropos.html")));
     QCOMPARE(about.Command1()->text(), QStringLiteral("Ok"));
     QTest::mouseClick(about.Command1(), Qt::LeftButton);
     QVERIFY(!about.isVisible());

@@ -1,11 +1,14 @@
 // The real program as a process: one instance per application folder (a
 // second start says so and ends, a killed first one never blocks the next
-// start), and the start-up report.
+// start; a second start with project files hands them over), and the
+// start-up report.
+#include "app/FileHandover.h"
 #include "app/SingleInstance.h"
 
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -25,6 +28,7 @@ QString program()
 // their default button and written to standard error.
 void start(QProcess &process, const QString &appDir, const QStringList &extra = {})
 {
+    process.setProcessChannelMode(QProcess::SeparateChannels);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("BRIVADUNE_AUTO_ANSWER"), QStringLiteral("1"));
@@ -50,6 +54,7 @@ class tst_processes : public QObject {
 private slots:
     void initTestCase();
     void oneInstancePerFolder();
+    void secondStartHandsFilesOver();
     void startupReport();
 };
 
@@ -93,6 +98,63 @@ void tst_processes::oneInstancePerFolder()
     QVERIFY(next.waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(lockOwner(dir.path()), next.processId(), 20000);
     QCOMPARE(next.state(), QProcess::Running);
+    next.kill();
+    QVERIFY(next.waitForFinished(10000));
+}
+
+void tst_processes::secondStartHandsFilesOver()
+{
+    TestSupport::TempAppDir dir;
+    TestSupport::TempAppDir work;
+    QVERIFY(QFile::copy(qEnvironmentVariable("BRIVADUNE_TEST_DATA") + QStringLiteral("/projects/example.prj"),
+                        work.filePath(QStringLiteral("Carte.prj"))));
+    // A second start from `work` with `files`: the messages it shows, none
+    // when it ended at once without a word, as it should.
+    const auto handOver = [&](const QStringList &files) {
+        QProcess second;
+        second.setWorkingDirectory(work.path());
+        start(second, dir.path(), files);
+        if (!second.waitForFinished(30000) || second.exitStatus() != QProcess::NormalExit || second.exitCode() != 0)
+            return QStringLiteral("second start failed");
+        QStringList messages = QString::fromUtf8(second.readAllStandardError()).split(u'\n');
+        messages = messages.filter(QRegularExpression(QStringLiteral("^\\[")));
+        return messages.join(u'\n');
+    };
+    // Waits until the running program has said `text`.
+    const auto says = [](QProcess &running, QString &said, const QString &text) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!said.contains(text) && clock.elapsed() < 10000) {
+            running.waitForReadyRead(200);
+            said += QString::fromUtf8(running.readAllStandardError());
+        }
+        return said.contains(text);
+    };
+
+    QProcess first;
+    start(first, dir.path());
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(FileHandover::socketPathFor(dir.path())), 20000);
+    // A relative name is the second start's; the first opens the project,
+    // and a second handing of the same file finds it open.
+    QCOMPARE(handOver({QStringLiteral("Carte.prj")}), QString());
+    QCOMPARE(handOver({work.filePath(QStringLiteral("Carte.prj"))}), QString());
+    QString said;
+    QVERIFY2(says(first, said, QStringLiteral("Le fichier \"Carte.prj\" est déjà en cours d'utilisation.")),
+             qPrintable(said));
+    QVERIFY(!said.contains(QStringLiteral("ne peut pas être ouvert")));
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // Killed, it leaves its socket behind; the next program takes over.
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    QProcess next;
+    start(next, dir.path());
+    QVERIFY(next.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(dir.path()), next.processId(), 20000);
+    QCOMPARE(handOver({QStringLiteral("absent.prj")}), QString());
+    said.clear();
+    QVERIFY2(says(next, said, QStringLiteral("absent.prj\" ne peut pas être ouvert.")), qPrintable(said));
     next.kill();
     QVERIFY(next.waitForFinished(10000));
 }

@@ -28,21 +28,21 @@ void TestAppPaths::resolution()
     // executable's folder; the option is taken out of the arguments.
     qputenv("BRIVADUNE_HOME", "/home/u/cartes");
     QStringList args{"Brivadune", "--app-dir", "/tmp/x/../cartes", "a.prj"};
-    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/tmp/cartes"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/opt/nowhere/bin"_s), u"/tmp/cartes"_s);
     QCOMPARE(args, (QStringList{"Brivadune", "a.prj"}));
     args = QStringList{"Brivadune", "--app-dir=/srv/b/"};
-    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/srv/b"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/opt/nowhere/bin"_s), u"/srv/b"_s);
     QCOMPARE(args, QStringList{"Brivadune"});
-    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/home/u/cartes"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/opt/nowhere/bin"_s), u"/home/u/cartes"_s);
 
     // A dangling option is removed and names no folder.
     qunsetenv("BRIVADUNE_HOME");
     args = QStringList{"Brivadune", "--app-dir"};
-    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), u"/usr/bin"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/opt/nowhere/bin"_s), u"/opt/nowhere/bin"_s);
     QCOMPARE(args, QStringList{"Brivadune"});
     // A relative folder becomes absolute.
     args = QStringList{"Brivadune", "--app-dir=rel"};
-    QCOMPARE(AppPaths::resolveAppDir(args, u"/usr/bin"_s), QDir::cleanPath(QDir::currentPath() + u"/rel"_s));
+    QCOMPARE(AppPaths::resolveAppDir(args, u"/opt/nowhere/bin"_s), QDir::cleanPath(QDir::currentPath() + u"/rel"_s));
 }
 
 QTEST_MAIN(TestAppPaths)
