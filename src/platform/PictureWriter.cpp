@@ -1,7 +1,9 @@
 #include "PictureWriter.h"
 
+#include "AtomicFile.h"
+
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -55,25 +57,14 @@ bool write(const QImage &image, const QString &path, const char *format)
     // A card picture is opaque: 24 bits per pixel, as picture programs
     // expect a bitmap.
     const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
-    QSaveFile file(path);
-    // Unbuffered, so a failed write is seen by the writer, not lost in a
-    // buffer flushed at commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (qstricmp(format, "BMP") == 0)
+        return AtomicFile::write(path, bmpBytes(opaque));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(opaque))
         return false;
-    if (qstricmp(format, "BMP") == 0) {
-        const QByteArray bytes = bmpBytes(opaque);
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
-    }
-    QImageWriter writer(&file, format);
-    if (!writer.write(opaque)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(path, buffer.data());
 }
 
 } // namespace PictureWriter

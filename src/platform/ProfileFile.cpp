@@ -1,10 +1,9 @@
 #include "ProfileFile.h"
 
+#include "AtomicFile.h"
 #include "Encoding.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -86,16 +85,14 @@ bool ProfileFile::load(const QString &path)
 {
     m_path = path;
     clear();
-    QFile file(path);
-    m_existed = file.exists();
-    if (!file.open(QIODevice::ReadOnly))
+    // Read the guarded way: a device, a pipe or a huge file is refused at
+    // once rather than read whole or waited on.
+    GuardedFile::Result file = GuardedFile::read(path, GuardedFile::TextCap);
+    m_loadError = file.error;
+    m_existed = file.error != GuardedFile::Error::Missing;
+    if (!file.ok())
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        clear();
-        return false;
-    }
-    fromText(Encoding::decode(bytes));
+    fromText(Encoding::decode(file.bytes));
     return true;
 }
 
@@ -235,18 +232,7 @@ bool ProfileFile::save() const
 {
     if (m_path.isEmpty())
         return false;
-    QSaveFile file(m_path);
-    // Unbuffered, so that a short write (a full disk) is seen here: a
-    // buffered QSaveFile loses the error in its final flush and commits a
-    // cut file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = Encoding::encode(toText());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(m_path, Encoding::encode(toText()));
 }
 
 bool ProfileFile::saveAs(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GuardedFile.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -27,9 +29,12 @@ public:
     explicit ProfileFile(const QString &path);
 
     const QString &path() const { return m_path; }
-    // Reads the file again; false (and an empty profile) when it cannot be read.
+    // Reads the file again; false (and an empty profile) when it cannot be
+    // read or is refused (not a regular file, or beyond GuardedFile::TextCap).
     bool load(const QString &path);
     bool existed() const { return m_existed; }
+    // Why the last load failed (None after a successful one).
+    GuardedFile::Error loadError() const { return m_loadError; }
 
     // The value, or `defaultValue` when the section or the key is missing.
     QString readString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
@@ -47,9 +52,9 @@ public:
     // Parses `text` as the profile's content.
     void fromText(const QString &text);
 
-    // Writes the whole file to path(): the new content goes to a temporary
-    // file beside it, then replaces the old file with one rename, so a
-    // failed save leaves the old file as it was. False on failure.
+    // Writes the whole file to path() through AtomicFile: a failed save
+    // (including a failed flush to disk) leaves the old file as it was.
+    // False on failure.
     bool save() const;
     bool saveAs(const QString &path);
 
@@ -92,6 +97,7 @@ private:
 
     QString m_path;
     bool m_existed = false;
+    GuardedFile::Error m_loadError = GuardedFile::Error::None;
     // Lines before the first section: written back, never found by a key.
     QStringList m_preamble;
     std::vector<Section> m_sections;

@@ -1,10 +1,11 @@
 #include "UserAppFolder.h"
 
+#include "AtomicFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -58,12 +59,10 @@ QStringList UserAppFolder::copiedFiles() const
 
 bool UserAppFolder::writeList(const QStringList &files) const
 {
-    QSaveFile list(QDir(m_userDir).filePath(listName()));
-    if (!list.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     for (const QString &file : files)
-        list.write(file.toUtf8() + '\n');
-    return list.commit();
+        bytes += file.toUtf8() + '\n';
+    return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes);
 }
 
 bool UserAppFolder::fill()

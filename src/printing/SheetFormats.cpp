@@ -1,20 +1,14 @@
 #include "SheetFormats.h"
 
 #include "platform/AppPaths.h"
+#include "platform/AtomicFile.h"
 #include "platform/Encoding.h"
+#include "platform/GuardedFile.h"
 #include "platform/Prompts.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
-
-// A formats file is a few kilobytes; a larger one is not read (nor
-// replaced by a save).
-constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
 // A line break typed into a name or a field would split the new line.
 QString oneLine(QString text)
@@ -43,19 +37,14 @@ bool SheetFormats::itemLessThan(const QString &a, const QString &b)
 SheetFormats::ReadResult SheetFormats::readLines(const QString &path, QStringList *lines)
 {
     lines->clear();
-    const QFileInfo info(path);
-    if (!info.exists())
+    // Only a regular file, opened without blocking: a pipe or a device
+    // would hold the dialog up.
+    const GuardedFile::Result file = GuardedFile::read(path, GuardedFile::TextCap);
+    if (file.error == GuardedFile::Error::Missing)
         return ReadResult::Missing;
-    // Only a regular file: a pipe or a device would block the dialog.
-    if (!info.isFile() || info.size() > MaxFileSize)
+    if (!file.ok())
         return ReadResult::Unreadable;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Unreadable;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize || file.error() != QFile::NoError)
-        return ReadResult::Unreadable;
-    for (const QString &line : Encoding::splitLines(Encoding::decode(bytes))) {
+    for (const QString &line : Encoding::splitLines(Encoding::decode(file.bytes))) {
         if (!line.isEmpty())
             lines->append(line);
     }
@@ -153,16 +142,7 @@ bool SheetFormats::writeLines(const QStringList &lines) const
     QString text;
     for (const QString &line : lines)
         text += line + QLatin1String("\r\n");
-    QSaveFile file(m_path);
-    // Unbuffered, so that a short write is seen here and the old file kept.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = Encoding::encode(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(m_path, Encoding::encode(text));
 }
 
 void SheetFormats::showError() const

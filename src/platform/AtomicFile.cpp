@@ -1,0 +1,131 @@
+#include "AtomicFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace AtomicFile {
+
+namespace {
+
+SyncFunction g_sync = nullptr;
+
+int syncData(int fd)
+{
+    return g_sync ? g_sync(fd) : ::fdatasync(fd);
+}
+
+const char *const Tag = ".brivadune-";
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return false;
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+// The file a path finally names: a symbolic link is followed, so that the
+// link stays and its target is replaced.
+QString targetOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString target = info.symLinkTarget();
+    return target.isEmpty() ? info.absoluteFilePath() : target;
+}
+
+mode_t modeFor(const QByteArray &target)
+{
+    struct stat info {};
+    if (::stat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
+        return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Flushes the folder's entries, so that the rename itself survives a
+// power cut. Some file systems refuse a folder flush: that is no failure.
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+QString tempTag()
+{
+    return QString::fromLatin1(Tag);
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo target(targetOf(path));
+    const QString folder = target.absolutePath();
+    removeStaleCopies(folder);
+
+    const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
+    QByteArray temp = QFile::encodeName(QDir(folder).filePath(u'.' + target.fileName() + tempTag()))
+        + "XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, modeFor(finalName)) == 0 || errno == EPERM;
+    ok = ok && writeAll(fd, bytes);
+    ok = ok && syncData(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.constData(), finalName.constData()) == 0;
+    if (!ok) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    syncFolder(QFile::encodeName(folder));
+    return true;
+}
+
+int removeStaleCopies(const QString &folder, qint64 maxAgeSeconds)
+{
+    const QDir dir(folder);
+    const QString pattern = QStringLiteral(".*") + tempTag() + QStringLiteral("??????");
+    const QFileInfoList copies = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSeconds);
+    int removed = 0;
+    for (const QFileInfo &copy : copies) {
+        if (copy.lastModified().toUTC() < limit && QFile::remove(copy.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+void setSyncFunction(SyncFunction sync)
+{
+    g_sync = sync;
+}
+
+} // namespace AtomicFile

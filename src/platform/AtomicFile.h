@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writing a whole file so that it is either fully replaced or left as it
+// was: the bytes go to a temporary copy beside the file, are flushed to the
+// disk (a failed flush fails the write), and the copy then replaces the file
+// with one rename.
+//
+// The temporary copy is named ".<file name>.brivadune-XXXXXX", a name only
+// this program makes: a copy left by a crash is recognised and removed by a
+// later save in the same folder once it is a day old. Nothing else is ever
+// removed.
+namespace AtomicFile {
+
+// False when any step fails; the old file is then untouched and no copy is
+// left behind. A symbolic link is kept: the file it points to is replaced.
+// An existing file's permissions are kept; a new file gets the usual ones.
+bool write(const QString &path, const QByteArray &bytes);
+
+// The marker in every temporary copy's name.
+QString tempTag();
+
+// Removes, in `folder`, the temporary copies of this program older than
+// `maxAgeSeconds`; returns how many were removed.
+int removeStaleCopies(const QString &folder, qint64 maxAgeSeconds = 24 * 3600);
+
+// The flush used after writing (fdatasync); tests replace it to see a disk
+// that fails to flush. Passing nullptr restores the real one.
+using SyncFunction = int (*)(int fd);
+void setSyncFunction(SyncFunction sync);
+
+} // namespace AtomicFile
