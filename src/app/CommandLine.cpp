@@ -30,6 +30,15 @@ bool loadProject(const QString &path, CardDocument &card, QString &error)
     switch (CardProject::load(path, card, PlaceholderPicture::make())) {
     case CardProject::LoadResult::Loaded:
         return true;
+    case CardProject::LoadResult::Incomplete:
+        std::fprintf(stderr, "%s\n",
+                     (QStringLiteral("Le fichier \"") + path
+                      + QStringLiteral("\" contient plus de labels ou de logos qu'une carte ne peut en garder : "
+                                       "seuls les %1 premiers de chaque sorte sont utilisés.")
+                            .arg(ProjectFile::MaxItems))
+                         .toUtf8()
+                         .constData());
+        return true;
     case CardProject::LoadResult::Unreadable:
         error = QStringLiteral("Le fichier \"") + path + QStringLiteral("\" ne peut pas être ouvert.");
         return false;

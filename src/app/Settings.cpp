@@ -147,9 +147,13 @@ void read(frmMenu &frame)
     }
 }
 
-void write(frmMenu &frame)
+bool write(frmMenu &frame)
 {
-    ProfileFile file(filePath(frame.appDir()));
+    ProfileFile file;
+    // A file that is there but could not be read is never replaced by one
+    // holding only these keys.
+    if (!file.load(filePath(frame.appDir())) && file.loadError() != GuardedFile::Error::Missing)
+        return false;
     file.writeString(Menu, QStringLiteral("Outils"), TextConv::fromBool(frame.barShown(0)));
     file.writeString(Menu, QStringLiteral("Gestion"), TextConv::fromBool(frame.barShown(1)));
     file.writeString(Menu, QStringLiteral("Statut"), TextConv::fromBool(frame.barShown(2)));
@@ -170,8 +174,7 @@ void write(frmMenu &frame)
         file.writeString(Divers, QStringLiteral("PositionX"), twips(frame.y()));
         file.writeString(Divers, QStringLiteral("PositionY"), twips(frame.x()));
     }
-    // Closing goes on when the file cannot be written.
-    file.save();
+    return file.save();
 }
 
 } // namespace Settings

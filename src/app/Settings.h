@@ -18,7 +18,8 @@ void read(frmMenu &frame);
 
 // Writes the frame's current settings. Size and place are written only
 // when the frame is in the normal state, so the file keeps those of the last
-// run that ended normal. An unwritable file is ignored.
-void write(frmMenu &frame);
+// run that ended normal. False when the file could not be written (the old
+// one is then as it was).
+bool write(frmMenu &frame);
 
 } // namespace Settings

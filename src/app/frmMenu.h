@@ -18,6 +18,7 @@
 
 class ColorSwatch;
 class FileHandover;
+class ProfileFile;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -273,7 +274,9 @@ private:
     void resizeLogo(frmProjet &card, int index);
     // Project commands.
     frmProjet *openCardWindow();
-    void discardCard(frmProjet *card);
+    // Opens a project file already read into a new card window captioned
+    // `name`; `fileName` names it in messages.
+    void openProject(const ProfileFile &file, const QString &path, const QString &name, const QString &fileName);
     ScanCommands &scanCommands();
     // File 10 and 11: the active card flattened into the print window, then
     // its preview (without "Configurer" and "Imprimer") or the window.
@@ -295,6 +298,7 @@ private:
     QStringList m_startupFiles;
     int m_windowMode = 0;
     int m_newCardCount = 0;
+    bool m_settingsFailureShown = false;
     bool m_saving = false;
     frmPrint *m_print = nullptr;
 

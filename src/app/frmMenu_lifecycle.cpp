@@ -89,7 +89,15 @@ void frmMenu::Lire_Options()
 
 void frmMenu::Ecrire_Options()
 {
-    Settings::write(*this);
+    // Quitting goes on; the user hears of it once, not at every attempt
+    // to quit that a card window holds back.
+    if (Settings::write(*this) || m_settingsFailureShown)
+        return;
+    m_settingsFailureShown = true;
+    prompts().msgBox(QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier \"")
+                         + Settings::filePath(appDir())
+                         + QStringLiteral("\" : les options actuelles seront perdues à la fermeture."),
+                     Msg::Exclamation);
 }
 
 void frmMenu::MDIForm_Resize()

@@ -2,8 +2,10 @@
 // the project files named on the command line.
 #include "frmMenu.h"
 
+#include "document/ProjectFile.h"
 #include "document/frmProjet.h"
 #include "platform/AppPaths.h"
+#include "platform/ProfileFile.h"
 #include "platform/Prompts.h"
 
 #include <QFileInfo>
@@ -57,6 +59,24 @@ void showCannotSave(Prompts &prompts, const QString &path)
                    Msg::Exclamation);
 }
 
+void showNoProject(Prompts &prompts, const QString &fileName)
+{
+    prompts.msgBox(QStringLiteral("Le fichier \"") + fileName
+                       + QStringLiteral("\" ne contient pas de projet : une nouvelle carte est ouverte à sa place."),
+                   Msg::Exclamation);
+}
+
+void showShortened(Prompts &prompts, const QString &fileName)
+{
+    prompts.msgBox(QStringLiteral("Le fichier \"") + fileName
+                       + QStringLiteral("\" contient plus de labels ou de logos qu'une carte ne peut en garder : "
+                                        "seuls les %1 premiers de chaque sorte sont ouverts. "
+                                        "La carte est ouverte sans son nom de fichier, pour que l'enregistrement "
+                                        "ne remplace pas le fichier complet.")
+                             .arg(ProjectFile::MaxItems),
+                   Msg::Exclamation);
+}
+
 // Whether a second project window could be confused with this one.
 bool nameInUse(const frmMenu &frame, const QString &name)
 {
@@ -93,11 +113,40 @@ void frmMenu::Ouvrir_unProjet()
         showInUse(prompts(), title);
         return;
     }
-    frmProjet *card = openCardWindow();
-    // A file that could not be read leaves the new window open, untitled.
-    if (!card->Projet_Ouvrir(path))
+    ProfileFile file;
+    if (!file.load(path)) {
+        // A name that names nothing leaves a new window open, untitled; a
+        // file that is there but refused (a folder, a device, a pipe, one
+        // far too large, one that cannot be read) opens nothing.
+        if (file.loadError() == GuardedFile::Error::Missing)
+            openCardWindow();
+        else
+            prompts().msgBox(GuardedFile::message(file.loadError(), title), Msg::Exclamation);
         return;
+    }
+    openProject(file, path, name, title);
+}
+
+void frmMenu::openProject(const ProfileFile &file, const QString &path, const QString &name,
+                          const QString &fileName)
+{
+    // A file without a project section would open as a blank card that
+    // keeps its path, and the next save would replace the user's file: it
+    // opens as a new card instead.
+    if (!ProjectFile::hasProject(file)) {
+        newCard();
+        showNoProject(prompts(), fileName);
+        return;
+    }
+    const ProjectData data = ProjectFile::read(file);
+    frmProjet *card = openCardWindow();
+    const int leftOut = data.leftOut + card->showProject(data);
     card->setCaption(name);
+    // A card holding only part of its file must never be saved over it.
+    if (leftOut > 0) {
+        showShortened(prompts(), fileName);
+        return;
+    }
     card->setTag(path);
 }
 
@@ -163,32 +212,11 @@ void frmMenu::openProjectFiles(const QStringList &files)
         }
         // The tag keeps the full path: the current folder may change later.
         const QString path = file.absoluteFilePath();
-        frmProjet *card = openCardWindow();
-        if (!card->Projet_Ouvrir(path)) {
-            discardCard(card);
+        ProfileFile profile;
+        if (!profile.load(path)) {
             showCannotOpen(prompts(), argument);
             continue;
         }
-        card->setCaption(name);
-        card->setTag(path);
+        openProject(profile, path, name, file.fileName());
     }
-}
-
-void frmMenu::discardCard(frmProjet *card)
-{
-    // Goes without the closing question: there is nothing of the user's in
-    // it.
-    QMdiSubWindow *window = subWindowOf(card);
-    if (!window)
-        return;
-    delete window;
-    if (frmProjet *next = activeCard()) {
-        showCardWindow(subWindowOf(next));
-        return;
-    }
-    clearObjects();
-    setSelection(std::nullopt);
-    setTextAText(QString());
-    for (int swatch : {0, 5, 10})
-        setSwatchColor(swatch, Colors::White);
 }

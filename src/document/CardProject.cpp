@@ -151,8 +151,9 @@ LoadResult load(const QString &path, CardDocument &card, const QImage &placehold
     if (!ProjectFile::hasProject(file))
         return LoadResult::NoProject;
     PictureFile::Cache pictures;
-    apply(ProjectFile::read(file), card, placeholder, pictures);
-    return LoadResult::Loaded;
+    const ProjectData data = ProjectFile::read(file);
+    const int leftOut = data.leftOut + apply(data, card, placeholder, pictures);
+    return leftOut > 0 ? LoadResult::Incomplete : LoadResult::Loaded;
 }
 
 } // namespace CardProject

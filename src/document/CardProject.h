@@ -19,8 +19,9 @@ ProjectData describe(const CardDocument &card);
 // labels and logos of the file the card could not take.
 int apply(const ProjectData &data, CardDocument &card, const QImage &placeholder, PictureFile::Cache &pictures);
 
-// Reads a project file into a new card (as apply does).
-enum class LoadResult { Loaded, Unreadable, NoProject };
+// Reads a project file into a new card (as apply does). Incomplete: read,
+// but the file holds more labels or logos than the card could take.
+enum class LoadResult { Loaded, Incomplete, Unreadable, NoProject };
 LoadResult load(const QString &path, CardDocument &card, const QImage &placeholder);
 
 } // namespace CardProject

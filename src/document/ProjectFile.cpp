@@ -108,32 +108,39 @@ std::optional<int> int16(const QString &text)
     return v ? std::optional<int>(*v) : std::nullopt;
 }
 
-// The highest k for which the profile has a section "<kind> k", as the
+// The numbers k for which the profile has a section "<kind> k", as the
 // reader looks sections up (case ignored, no leading zeros, one blank).
-int highestSection(const ProfileFile &profile, const QString &kind)
+std::vector<int> sectionNumbers(const ProfileFile &profile, const QString &kind)
 {
     const QString prefix = kind + u' ';
-    int highest = 0;
+    std::vector<int> numbers;
     const QStringList names = profile.sections();
     for (const QString &name : names) {
         if (name.size() <= prefix.size() || !name.startsWith(prefix, Qt::CaseInsensitive))
             continue;
         bool ok = false;
         const int k = name.mid(prefix.size()).toInt(&ok);
-        if (ok && k > highest && itemSection(kind, k).compare(name, Qt::CaseInsensitive) == 0)
-            highest = k;
+        if (ok && k > 0 && itemSection(kind, k).compare(name, Qt::CaseInsensitive) == 0)
+            numbers.push_back(k);
     }
-    return highest;
+    return numbers;
 }
 
 // How many items of `kind` to read: the count (32-bit), never more than the
-// sections present can describe nor than a card can hold.
-int itemCount(const ProfileFile &profile, const QString &kind)
+// sections present can describe nor than a card can hold. A count that
+// cannot be read (missing, not a number, negative, beyond 32 bits) says
+// nothing: the sections present are read, so that a save keeps them.
+// `leftOut` gets how many sections present beyond MaxItems the count asked
+// for.
+int itemCount(const ProfileFile &profile, const QString &kind, int &leftOut)
 {
+    const std::vector<int> numbers = sectionNumbers(profile, kind);
+    const int highest = numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
     const std::optional<std::int32_t> n = TextConv::toInt32(profile.readString(kind, Count));
-    if (!n || *n <= 0)
-        return 0;
-    return std::min({int(*n), highestSection(profile, kind), MaxItems});
+    const int wanted = n && *n >= 0 ? std::min(int(*n), highest) : highest;
+    leftOut = int(std::count_if(numbers.begin(), numbers.end(),
+                                [wanted](int k) { return k > MaxItems && k <= wanted; }));
+    return std::min(wanted, MaxItems);
 }
 
 ProjectLabel readLabel(const ProfileFile &in, const QString &section)
@@ -207,12 +214,15 @@ ProjectData read(const ProfileFile &in)
     data.width = cardSide(in.readString(Format, QStringLiteral("Longueur")));
     data.height = cardSide(in.readString(Format, QStringLiteral("Hauteur")));
 
-    const int labels = itemCount(in, LabelSection);
+    int leftOut = 0;
+    const int labels = itemCount(in, LabelSection, leftOut);
+    data.leftOut += leftOut;
     data.labels.reserve(std::size_t(labels));
     for (int i = 1; i <= labels; ++i)
         data.labels.push_back(readLabel(in, itemSection(LabelSection, i)));
 
-    const int logos = itemCount(in, LogoSection);
+    const int logos = itemCount(in, LogoSection, leftOut);
+    data.leftOut += leftOut;
     data.logos.reserve(std::size_t(logos));
     for (int i = 1; i <= logos; ++i)
         data.logos.push_back(readLogo(in, itemSection(LogoSection, i)));

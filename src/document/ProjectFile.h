@@ -58,6 +58,9 @@ struct ProjectData {
     std::vector<ProjectLabel> labels;
     std::vector<ProjectLogo> logos;
     ProjectBackground background;
+    // Items the file holds beyond what a card keeps (MaxItems of each
+    // kind): read, they are not described here.
+    int leftOut = 0;
 
     friend bool operator==(const ProjectData &, const ProjectData &) = default;
 };
@@ -84,7 +87,8 @@ constexpr double MaxLength = 1.0e7;
 ProfileFile write(const ProjectData &data);
 
 // The content of a profile. Counts are 32-bit; the items read are capped at
-// the highest "LABEL k" (resp. "LOGO k") section present and at MaxItems.
+// the highest "LABEL k" (resp. "LOGO k") section present and at MaxItems;
+// a count that cannot be read reads every section present.
 ProjectData read(const ProfileFile &profile);
 
 // Whether the profile holds any section of a project ([FORMAT], [FOND],

@@ -10,6 +10,7 @@
 
 #include "CardDocument.h"
 #include "CardHost.h"
+#include "ProjectFile.h"
 #include "platform/Surface.h"
 
 #include <QImage>
@@ -51,6 +52,10 @@ public:
     // Operations the frame calls by name.
     void Mise_enPage();
     bool Projet_Ouvrir(const QString &path);
+    // Shows a project file's content read elsewhere (as Projet_Ouvrir does
+    // once the file is read); returns how many of its labels and logos the
+    // card could not take.
+    int showProject(const ProjectData &data);
     bool Projet_Sauver(const QString &path);
     bool Reinitialiser();
     void Fond_parDefaut();

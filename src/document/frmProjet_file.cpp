@@ -17,13 +17,17 @@ bool frmProjet::Projet_Ouvrir(const QString &path)
 {
     ProfileFile file;
     const bool readable = file.load(path);
-    const ProjectData data = ProjectFile::read(file);
+    showProject(ProjectFile::read(file));
+    return readable;
+}
 
+int frmProjet::showProject(const ProjectData &data)
+{
     QWidget *surface = cardView();
     surface->hide();
 
     PictureFile::Cache pictures;
-    CardProject::apply(data, m_doc, m_tmp, pictures);
+    const int refused = CardProject::apply(data, m_doc, m_tmp, pictures);
     fitSurface();
     writeCardSize();
     paintCard();
@@ -34,5 +38,5 @@ bool frmProjet::Projet_Ouvrir(const QString &path)
     OmbreB()->show();
     Form_Resize();
     activate();
-    return readable;
+    return refused;
 }

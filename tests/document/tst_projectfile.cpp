@@ -270,22 +270,29 @@ void tst_ProjectFile::circularGradientAndPictureBackgrounds()
 void tst_ProjectFile::countsAreBoundedBySections()
 {
     // [LABEL] Nombre, the "LABEL k" sections present, the labels read.
-    const QList<std::tuple<QByteArray, QList<int>, int>> rows = {
-        {"300", {1, 256, 300}, 300},      // above 255: every one
-        {"2000000000", {1, 3}, 3},        // hostile: only what is there
-        {"2000000000", {40000}, ProjectFile::MaxItems},
-        {"4294967297", {1}, 0},           // beyond 32 bits
-        {"-4", {1}, 0},
-        {"beaucoup", {1}, 0},
-        {"2", {1, 2, 3}, 2},
-        {"9", {1}, 1},                    // "LABEL 09" is not label 9
+    // A count that cannot be read reads the sections present, so that a
+    // save keeps them; sections beyond what a card holds are counted as
+    // left out.
+    const QList<std::tuple<QByteArray, QList<int>, int, int>> rows = {
+        {"300", {1, 256, 300}, 300, 0},        // above 255: every one
+        {"2000000000", {1, 3}, 3, 0},          // hostile: only what is there
+        {"2000000000", {40000, 32767, 32768}, ProjectFile::MaxItems, 2},
+        {"32767", {40000}, ProjectFile::MaxItems, 0},
+        {"4294967297", {1, 2}, 2, 0},          // beyond 32 bits
+        {"-4", {1}, 1, 0},
+        {"beaucoup", {1, 5}, 5, 0},
+        {"", {1, 2}, 2, 0},
+        {"0", {1}, 0, 0},                      // a count that reads is kept
+        {"2", {1, 2, 3}, 2, 0},
+        {"9", {1}, 1, 0},                      // "LABEL 09" is not label 9
     };
-    for (const auto &[count, sections, expected] : rows) {
+    for (const auto &[count, sections, expected, leftOut] : rows) {
         QByteArray bytes = "[LABEL 09]\r\nCaption=zero\r\n";
         for (int k : sections)
             bytes += "[LABEL " + QByteArray::number(k) + "]\r\nCaption=L" + QByteArray::number(k) + "\r\n";
         const ProjectData d = dataOf(bytes + "[LABEL]\r\nNombre=" + count + "\r\n");
         QCOMPARE(int(d.labels.size()), expected);
+        QCOMPARE(d.leftOut, leftOut);
         if (sections.contains(expected))
             QCOMPARE(d.labels.back().caption, QStringLiteral("L%1").arg(expected));
     }
