@@ -36,5 +36,10 @@ QString SingleInstance::lockPathFor(const QString &appDir)
     if (folder.isEmpty())
         folder = QDir::cleanPath(info.absoluteFilePath());
     const QByteArray hash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("brivadune-%1.lock").arg(QString::fromLatin1(hash)));
+    // The user's runtime folder is private to the user and emptied at
+    // each login; /tmp serves where there is none.
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QFileInfo(runtime).isDir())
+        runtime = QStringLiteral("/tmp");
+    return QDir(runtime).filePath(QStringLiteral("brivadune-%1.lock").arg(QString::fromLatin1(hash)));
 }

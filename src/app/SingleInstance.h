@@ -6,7 +6,8 @@
 class QLockFile;
 
 // Refuses a second running copy of the application on the same application
-// folder. The lock is a file in the system's temporary folder named from a
+// folder. The lock is a file in the user's runtime folder (XDG_RUNTIME_DIR,
+// /tmp when there is none), one per application folder, named from a
 // hash of the folder, held while this object lives. A lock left behind by a
 // process that died (killed, crashed) is recognised by its dead process id
 // and taken over, so it never blocks the next start.

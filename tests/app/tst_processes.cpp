@@ -54,6 +54,7 @@ class tst_processes : public QObject {
 private slots:
     void initTestCase();
     void oneInstancePerFolder();
+    void lockLivesInTheRuntimeFolder();
     void secondStartHandsFilesOver();
     void startupReport();
 };
@@ -100,6 +101,25 @@ void tst_processes::oneInstancePerFolder()
     QCOMPARE(next.state(), QProcess::Running);
     next.kill();
     QVERIFY(next.waitForFinished(10000));
+}
+
+void tst_processes::lockLivesInTheRuntimeFolder()
+{
+    TestSupport::TempAppDir app;
+    TestSupport::TempAppDir runtime;
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const QString inRuntime = SingleInstance::lockPathFor(app.path());
+    // One lock per application folder, the same at every start.
+    const bool same = SingleInstance::lockPathFor(app.path() + u'/') == inRuntime;
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString withoutRuntime = SingleInstance::lockPathFor(app.path());
+    if (!previous.isNull())
+        qputenv("XDG_RUNTIME_DIR", previous);
+    QCOMPARE(QFileInfo(inRuntime).absolutePath(), runtime.path());
+    QVERIFY(same);
+    QCOMPARE(QFileInfo(withoutRuntime).absolutePath(), QStringLiteral("/tmp"));
+    QCOMPARE(QFileInfo(withoutRuntime).fileName(), QFileInfo(inRuntime).fileName());
 }
 
 void tst_processes::secondStartHandsFilesOver()
