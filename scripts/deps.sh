@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-image-formats-plugins libqt6svg6 libgl-dev qt6-translations-l10n
   libbenchmark-dev libsane-dev libsane1 libsane-common sane-utils
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
   python3
   fp-utils desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev

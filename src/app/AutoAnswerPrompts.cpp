@@ -1,5 +1,7 @@
 #include "AutoAnswerPrompts.h"
 
+#include "platform/CommonDialog.h"
+
 #include <QTextStream>
 
 namespace {
@@ -24,7 +26,8 @@ QString AutoAnswerPrompts::doInput(const QString &prompt, const QString &title, 
     return {};
 }
 
-bool AutoAnswerPrompts::doDialog(CommonDialog &, DialogKind)
+bool AutoAnswerPrompts::doDialog(CommonDialog &dialog, DialogKind)
 {
+    report(QStringLiteral("Dialogue annulé"), dialog.DialogTitle);
     return false;
 }
