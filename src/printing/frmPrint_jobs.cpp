@@ -7,6 +7,7 @@
 #include "frmPage.h"
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
+#include "platform/HelpOpener.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/WaitCursor.h"
@@ -63,7 +64,7 @@ void frmPrint::Command1_Click(int index)
         break;
     case 3:
         if (m_services.shell)
-            m_services.shell->open(AppPaths::join(m_services.appDir, QStringLiteral("\\Aide.chm")));
+            HelpOpener(*m_services.shell).openHelp(m_services.appDir, QStringLiteral("impression"));
         break;
     default:
         break;
