@@ -94,43 +94,49 @@ void tst_scan::scanBecomesTheBackground()
 
 void tst_scan::cancelledOrRefusedChangesNothing()
 {
-    Scanning s;
-    const QImage before = s.card->Picture1().image().copy();
-    // The name box cancelled: nothing at all.
-    s.frame->Mnu_OutImp_Click(0);
-    QVERIFY(s.dialogs.modalDialogs.isEmpty() && s.prompts.messages.empty());
-
-    // Names that would leave "Images" or hide the file are refused with
-    // the box's own hint.
-    for (const char *name : {"../dehors", "sous/dossier", "a\\b", ".cache", "tab\tulation"}) {
-        s.prompts.queueInput(QString::fromUtf8(name));
+    {
+        Scanning s;
+        // The name box cancelled: nothing at all.
         s.frame->Mnu_OutImp_Click(0);
-        QCOMPARE(s.prompts.messages.back().text, QStringLiteral("Les caractères spéciaux ne sont pas autorisés."));
+        QVERIFY(s.dialogs.modalDialogs.isEmpty() && s.prompts.messages.empty());
+
+        // Names that would leave "Images" or hide the file are refused with
+        // the box's own hint.
+        for (const char *name : {"../dehors", "sous/dossier", "a\\b", ".cache", "tab\tulation"}) {
+            s.prompts.queueInput(QString::fromUtf8(name));
+            s.frame->Mnu_OutImp_Click(0);
+            QCOMPARE(s.prompts.messages.back().text, QStringLiteral("Les caractères spéciaux ne sont pas autorisés."));
     }
     QVERIFY(s.dialogs.modalDialogs.isEmpty());
     QVERIFY(QDir(s.dir.filePath(QStringLiteral("Images"))).isEmpty());
+    }
 
-    // A scan cancelled while it runs (each line read slowly).
+    // A scan cancelled while it runs (each line read slowly). SANE reads
+    // its settings when the first frame starts it: none is left running.
     QVERIFY(configureSane(true, "read-delay true\nread-delay-duration 200000\n"));
-    Scanning slow;
-    slow.dialogs.onModal = [](QDialog &dialog) {
-        auto *progress = qobject_cast<ScanProgressDialog *>(&dialog);
-        if (progress)
-            QTimer::singleShot(50, progress->cancelButton(), &QPushButton::click);
-        return dialog.exec();
-    };
-    slow.prompts.queueInput(QStringLiteral("annule"));
-    const QImage blank = slow.card->Picture1().image().copy();
-    slow.frame->Mnu_OutImp_Click(0);
-    QVERIFY(!slow.prompts.messages.empty());
-    QCOMPARE(slow.prompts.messages.back().text, Cancelled);
-    QCOMPARE(slow.prompts.messages.back().style, int(Msg::Critical));
-    QCOMPARE(slow.card->doc().NumFond, 0);
-    QCOMPARE(slow.card->Picture1().image(), blank);
-    QVERIFY(!QFile::exists(slow.dir.filePath(QStringLiteral("Images/annule.bmp"))));
-    QVERIFY(configureSane(true));
+    {
+        Scanning slow;
+        slow.dialogs.onModal = [](QDialog &dialog) {
+            auto *progress = qobject_cast<ScanProgressDialog *>(&dialog);
+            if (progress)
+                QTimer::singleShot(50, progress->cancelButton(), &QPushButton::click);
+            return dialog.exec();
+        };
+        slow.prompts.queueInput(QStringLiteral("annule"));
+        const QImage blank = slow.card->Picture1().image().copy();
+        slow.frame->Mnu_OutImp_Click(0);
+        QVERIFY(!slow.prompts.messages.empty());
+        QCOMPARE(slow.prompts.messages.back().text, Cancelled);
+        QCOMPARE(slow.prompts.messages.back().style, int(Msg::Critical));
+        QCOMPARE(slow.card->doc().NumFond, 0);
+        QCOMPARE(slow.card->Picture1().image(), blank);
+        QVERIFY(!QFile::exists(slow.dir.filePath(QStringLiteral("Images/annule.bmp"))));
+        QVERIFY(configureSane(true));
+    }
 
     // Without the "Images" folder the scan fails the same way.
+    Scanning s;
+    const QImage before = s.card->Picture1().image().copy();
     QVERIFY(QDir(s.dir.filePath(QStringLiteral("Images"))).removeRecursively());
     s.prompts.queueInput(QStringLiteral("carte"));
     s.frame->Mnu_OutImp_Click(0);
