@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -39,9 +40,11 @@ int runHeadless(int argc, char *argv[])
     QStringList args = QGuiApplication::arguments();
     args.removeFirst();
     const QString appDir = AppPaths::resolveAppDir(args, QGuiApplication::applicationDirPath());
-    if (HeadlessPrint::requested(args))
-        return HeadlessPrint::run(args, appDir);
-    return HeadlessExport::run(args);
+    const int status = HeadlessPrint::requested(args) ? HeadlessPrint::run(args, appDir) : HeadlessExport::run(args);
+    // Every file is written and closed: tearing the toolkit down (fonts,
+    // plug-ins) would only add to the command's time.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 bool headlessRequested(int argc, char *argv[])
