@@ -2,10 +2,9 @@
 
 #include "platform/AppPaths.h"
 #include "platform/Encoding.h"
+#include "platform/GuardedFile.h"
 #include "platform/Prompts.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -43,18 +42,14 @@ bool SheetFormats::itemLessThan(const QString &a, const QString &b)
 SheetFormats::ReadResult SheetFormats::readLines(const QString &path, QStringList *lines)
 {
     lines->clear();
-    const QFileInfo info(path);
-    if (!info.exists())
+    // Only a regular file: a pipe or a device would block the dialog. The
+    // reader takes no more memory than the file holds.
+    const GuardedFile::Result file = GuardedFile::read(path, MaxFileSize);
+    if (file.error == GuardedFile::Error::Missing)
         return ReadResult::Missing;
-    // Only a regular file: a pipe or a device would block the dialog.
-    if (!info.isFile() || info.size() > MaxFileSize)
+    if (!file.ok())
         return ReadResult::Unreadable;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Unreadable;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize || file.error() != QFile::NoError)
-        return ReadResult::Unreadable;
+    const QByteArray &bytes = file.bytes;
     for (const QString &line : Encoding::splitLines(Encoding::decode(bytes))) {
         if (!line.isEmpty())
             lines->append(line);
