@@ -10,7 +10,6 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -18,12 +17,6 @@
 namespace {
 
 using FuzzSupport::check;
-
-QTemporaryDir &appDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -42,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     ScriptedPrompts prompts;
-    SheetFormats formats(appDir().path(), prompts);
+    SheetFormats formats(FuzzSupport::scratchFolder().path(), prompts);
     check(writeFile(formats.filePath(), bytes));
 
     check(formats.Charger_Formats(false));

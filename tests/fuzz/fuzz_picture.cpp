@@ -12,19 +12,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
 using FuzzSupport::check;
-
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 } // namespace
 
@@ -46,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         + QLatin1String(extensions[data[0] % (sizeof extensions / sizeof *extensions)]);
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
-    const QString path = folder().filePath(name);
+    const QString path = FuzzSupport::scratchFolder().filePath(name);
     QFile file(path);
     check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     file.close();
