@@ -19,6 +19,30 @@ namespace {
 
 using FuzzSupport::check;
 
+// Every extension a picture of the program may have, and one that names no
+// format: the content decides then.
+constexpr const char *Extensions[] = {"bmp", "jpg", "png", "gif", "ico", "svg", "tif", "webp",
+                                      "pbm", "xpm", "tga", "wbmp", "icns", "dat"};
+constexpr int ExtensionCount = int(sizeof Extensions / sizeof *Extensions);
+constexpr int SizeClasses = 8;
+
+// Qt's decoders are not built for coverage, so the fuzzer would see every
+// input as the same and cut the seeds down to nothing. These counters,
+// which libFuzzer reads as coverage, tell inputs apart by what was decoded:
+// the hint, the pixel format and the size class of each side.
+__attribute__((used, section("__libfuzzer_extra_counters")))
+std::uint8_t outcomes[ExtensionCount][QImage::NImageFormats][SizeClasses][SizeClasses];
+
+int sizeClass(int pixels)
+{
+    int c = 0;
+    while (pixels > 1 && c < SizeClasses - 1) {
+        pixels >>= 2;
+        ++c;
+    }
+    return c;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -31,12 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    // Every extension a picture of the program may have, and one that names
-    // no format: the content decides then.
-    static const char *const extensions[] = {"bmp", "jpg", "png", "gif", "ico", "svg", "tif", "webp",
-                                             "pbm", "xpm", "tga", "wbmp", "icns", "dat"};
-    const QString name = QStringLiteral("image.")
-        + QLatin1String(extensions[data[0] % (sizeof extensions / sizeof *extensions)]);
+    const int extension = data[0] % ExtensionCount;
+    const QString name = QStringLiteral("image.") + QLatin1String(Extensions[extension]);
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
     const QString path = FuzzSupport::scratchFolder().filePath(name);
@@ -51,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(read.size() == decoded.size() && read.format() == decoded.format());
         check(read.width() > 0 && read.height() > 0);
         check(read.sizeInBytes() <= qsizetype(QImageReader::allocationLimit()) * 1024 * 1024);
+        ++outcomes[extension][read.format()][sizeClass(read.width())][sizeClass(read.height())];
     }
     QFile::remove(path);
     return 0;
