@@ -69,58 +69,43 @@ bool reachable(const QRect &frame)
     return screens.isEmpty();
 }
 
-void readAll(frmMenu &frame, const ProfileFile &file)
+void applyValues(frmMenu &frame, const Settings::Values &v)
 {
-    const QString bars[] = {QStringLiteral("Outils"), QStringLiteral("Gestion"), QStringLiteral("Statut")};
     for (int i = 0; i < 3; ++i) {
-        const auto shown = readBool(file, Menu, bars[i]);
-        if (!shown)
+        if (!v.bars[std::size_t(i)])
             return;
-        frame.showBar(i, *shown);
+        frame.showBar(i, *v.bars[std::size_t(i)]);
     }
-
-    const std::pair<int, QString> boxes[] = {
-        {0, QStringLiteral("BulleAide")}, {2, QStringLiteral("Verouiller")}, {3, QStringLiteral("Palette2D")}};
-    for (const auto &[box, key] : boxes) {
-        const auto ticked = readCheck(file, key);
-        if (!ticked)
+    const int boxes[] = {0, 2, 3};
+    for (int i = 0; i < 3; ++i) {
+        if (!v.boxes[std::size_t(i)])
             return;
-        frame.Check1(box)->setChecked(*ticked);
+        frame.Check1(boxes[i])->setChecked(*v.boxes[std::size_t(i)]);
     }
-
-    const auto tab = readInt(file, Options, QStringLiteral("Onglet"));
-    if (!tab || *tab < 1 || *tab > frame.Tab1()->count())
+    if (!v.tab)
         return;
-    frame.selectTab(*tab);
-
-    const auto mode = readInt(file, Divers, QStringLiteral("Windows"));
-    if (!mode)
+    frame.selectTab(*v.tab);
+    if (!v.windowMode)
         return;
-    frame.setWindowMode(*mode);
-    if (*mode == 2) {
+    frame.setWindowMode(*v.windowMode);
+    if (*v.windowMode == 2) {
         frame.setWindowState(frame.windowState() | Qt::WindowMaximized);
         return;
     }
-    if (*mode != 0 && *mode != 1)
-        return;
     // A minimised frame comes back normal, at its last normal size and
     // place. "PositionX" is the top edge, "PositionY" the left edge.
-    const auto height = readTwips(file, QStringLiteral("Hauteur"), true);
-    if (!height)
+    if (!v.height)
         return;
-    frame.resize(frame.width(), Units::toPixels(*height));
-    const auto width = readTwips(file, QStringLiteral("Largeur"), true);
-    if (!width)
+    frame.resize(frame.width(), Units::toPixels(*v.height));
+    if (!v.width)
         return;
-    frame.resize(Units::toPixels(*width), frame.height());
-    const auto top = readTwips(file, QStringLiteral("PositionX"), false);
-    if (!top)
+    frame.resize(Units::toPixels(*v.width), frame.height());
+    if (!v.top)
         return;
-    frame.move(frame.x(), Units::toPixels(*top));
-    const auto left = readTwips(file, QStringLiteral("PositionY"), false);
-    if (!left)
+    frame.move(frame.x(), Units::toPixels(*v.top));
+    if (!v.left)
         return;
-    frame.move(Units::toPixels(*left), frame.y());
+    frame.move(Units::toPixels(*v.left), frame.y());
 }
 
 } // namespace
@@ -132,10 +117,42 @@ QString filePath(const QString &appDir)
     return AppPaths::join(appDir, QStringLiteral("\\Brivadune.ini"));
 }
 
+Values readValues(const ProfileFile &file, int tabCount)
+{
+    Values v;
+    const QString bars[] = {QStringLiteral("Outils"), QStringLiteral("Gestion"), QStringLiteral("Statut")};
+    for (int i = 0; i < 3; ++i) {
+        v.bars[std::size_t(i)] = readBool(file, Menu, bars[i]);
+        if (!v.bars[std::size_t(i)])
+            return v;
+    }
+    const QString boxes[] = {QStringLiteral("BulleAide"), QStringLiteral("Verouiller"), QStringLiteral("Palette2D")};
+    for (int i = 0; i < 3; ++i) {
+        v.boxes[std::size_t(i)] = readCheck(file, boxes[i]);
+        if (!v.boxes[std::size_t(i)])
+            return v;
+    }
+    const auto tab = readInt(file, Options, QStringLiteral("Onglet"));
+    if (!tab || *tab < 1 || *tab > tabCount)
+        return v;
+    v.tab = tab;
+    v.windowMode = readInt(file, Divers, QStringLiteral("Windows"));
+    if (v.windowMode != 0 && v.windowMode != 1)
+        return v;
+    if (!(v.height = readTwips(file, QStringLiteral("Hauteur"), true)))
+        return v;
+    if (!(v.width = readTwips(file, QStringLiteral("Largeur"), true)))
+        return v;
+    if (!(v.top = readTwips(file, QStringLiteral("PositionX"), false)))
+        return v;
+    v.left = readTwips(file, QStringLiteral("PositionY"), false);
+    return v;
+}
+
 void read(frmMenu &frame)
 {
     const ProfileFile file(filePath(frame.appDir()));
-    readAll(frame, file);
+    applyValues(frame, readValues(file, frame.Tab1()->count()));
     // A place saved on a screen that is gone would leave the frame out of
     // reach: it is centred again.
     if (!frame.isMaximized() && !reachable(QRect(frame.pos(), frame.size()))) {

@@ -1,10 +1,13 @@
 #include "printing/SheetFormats.h"
 
+#include "platform/GuardedFile.h"
 #include "platform/ScriptedPrompts.h"
 
 #include "TestSupport.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +44,8 @@ private slots:
     void readingTheFile_data();
     void readingTheFile();
     void missingFile();
+    void refusedFile_data();
+    void refusedFile();
     void selection_data();
     void selection();
     void saving();
@@ -83,6 +88,40 @@ void TestSheetFormats::missingFile()
     const ScriptedPrompts::MessageCall &m = f.prompts.messages[0];
     QCOMPARE(m.text + u'/' + m.title, u"le fichier des formats est inexistant./Erreur"_s);
     QCOMPARE(m.style, Msg::OkOnly | Msg::Critical);
+}
+
+void TestSheetFormats::refusedFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << u"pipe"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("over 16 MB") << u"large"_s;
+}
+
+// A formats file that is no regular file, or is far larger than a real one,
+// is not read (a pipe without a writer would block the dialog for ever);
+// the list stays empty and "Charger" says so. A save leaves it alone.
+void TestSheetFormats::refusedFile()
+{
+    QFETCH(QString, kind);
+    Fixture f;
+    const QString path = f.dir.filePath(u"formats.ini"_s);
+    if (kind == u"pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(f.dir.writeFile(u"formats.ini"_s, "A | 1.2.3.4.5.6\r\n") && QFile::resize(path, GuardedFile::TextCap + 1));
+    QVERIFY(!f.formats.Charger_Formats());
+    QVERIFY(f.formats.items().isEmpty());
+    QCOMPARE(f.prompts.messages.size(), 1u);
+    QCOMPARE(f.prompts.messages[0].text, SheetFormats::errorText());
+
+    f.prompts.queueInput(u"Nouveau"_s);
+    QVERIFY(!f.formats.Enregistrer_Format());
+    QCOMPARE(f.prompts.messages.size(), 2u);
+    if (kind == u"large")
+        QCOMPARE(QFileInfo(path).size(), GuardedFile::TextCap + 1);
 }
 
 void TestSheetFormats::selection_data()
