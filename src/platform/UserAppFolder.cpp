@@ -27,7 +27,7 @@ UserAppFolder::UserAppFolder(const QString &installedDir, const QString &userDir
 QString UserAppFolder::defaultPath()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    // The base directory specification ignores relative paths.
+    // XDG base directories must be absolute: a relative one is ignored.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QStringLiteral("/Brivadune"));
