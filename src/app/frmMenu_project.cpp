@@ -9,7 +9,6 @@
 #include "platform/Prompts.h"
 
 #include <QFileInfo>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QScopedValueRollback>
 
