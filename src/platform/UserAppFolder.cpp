@@ -1,6 +1,7 @@
 #include "UserAppFolder.h"
 
 #include "AtomicFile.h"
+#include "GuardedFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -46,11 +47,11 @@ QStringList UserAppFolder::installedFiles() const
 
 QStringList UserAppFolder::copiedFiles() const
 {
-    QFile list(QDir(m_userDir).filePath(listName()));
-    if (!list.open(QIODevice::ReadOnly) || list.size() > MaxListBytes)
+    const GuardedFile::Result list = GuardedFile::read(QDir(m_userDir).filePath(listName()), MaxListBytes);
+    if (!list.ok())
         return {};
     QStringList files;
-    for (const QByteArray &line : list.readAll().split('\n')) {
+    for (const QByteArray &line : list.bytes.split('\n')) {
         if (!line.isEmpty())
             files.append(QString::fromUtf8(line));
     }
