@@ -79,7 +79,7 @@ void BM_LoadIntoCard(benchmark::State &state)
     const int items = int(state.range(0));
     const QByteArray bytes = fixture().projectBytes(items);
     for (auto _ : state) {
-        CardDocument card(fixture().placeholder);
+        CardData card(fixture().placeholder);
         ProfileFile profile;
         profile.fromText(Encoding::decode(bytes));
         PictureFile::Cache pictures;

@@ -1,10 +1,12 @@
 // Dragging a label on a busy card: a "Grand format" card window with 100
-// labels over a circular (kind 8) gradient, shown in a 600 x 400 window.
-// One iteration is one mouse-move step of a left-button drag, synthesized on
-// the card window, plus the repaint it causes (pending events processed).
+// labels (or 255 labels and 255 logos) over a circular (kind 8) gradient,
+// shown in a 600 x 400 window. One iteration is one mouse-move step of a
+// left-button drag, synthesized on the card window, plus the repaint it
+// causes (pending events processed); the dragged label snaps to the card's
+// and the other items' lines.
 //
 // Counters:
-//   gradient_repaints  changes of the card's picture during the drag (the
+//   gradient_repaints  1 when the card's picture changed during the drag (the
 //                      gradient is painted into it once, before); must be 0
 //   paints_per_step    paint events of the card view per step
 //   px_per_step        pixels of the card view repainted per step (the card
@@ -14,8 +16,7 @@
 
 #include "BenchMain.h"
 
-#include "QuietCardHost.h"
-#include "document/frmProjet.h"
+#include "BenchCardWindow.h"
 #include "imaging/ColorGradient.h"
 
 #include <QApplication>
@@ -32,8 +33,6 @@ namespace {
 constexpr double CardWidth = 4762.8;
 constexpr double CardHeight = 3061.8;
 constexpr int LabelCount = 100;
-
-using QuietHost = QuietCardHost;
 
 // Counts the card view's paint events and the pixels they cover.
 class PaintCounter : public QObject {
@@ -53,28 +52,41 @@ public:
 
 void BM_DragStep(benchmark::State &state)
 {
-    QuietHost host;
-    frmProjet card(&host);
-    card.setCardSize(CardWidth, CardHeight);
+    BenchCardWindow windows;
+    const std::unique_ptr<frmProjet> owned = windows.make();
+    frmProjet &card = *owned;
     card.resize(600, 400);
 
-    // 100 labels in a 10 x 10 grid over the whole card.
-    for (int i = 2; i <= LabelCount; ++i)
-        card.Ajouter_UnLabel();
-    for (int i = 1; i <= LabelCount; ++i) {
-        CardLabel *label = card.Label(i);
+    // Labels in a grid of ten across over the whole card (and logos, when
+    // asked for, in a grid of their own), over a circular gradient.
+    const int labels = int(state.range(0));
+    const int logos = int(state.range(1));
+    CardData data;
+    data.setSize(CardWidth, CardHeight);
+    for (int i = 1; i <= labels; ++i) {
+        CardLabel *label = data.createLabel(i);
         label->setCaption(QStringLiteral("Étiquette %1").arg(i));
         label->Left = float((i - 1) % 10 * 470);
-        label->Top = float((i - 1) / 10 * 300);
+        label->Top = float((i - 1) / 10 * 300 * 100 / labels);
+        label->Visible = true;
     }
-    CardDocument &doc = card.doc();
-    doc.Color1 = Colors::rgb(200, 30, 40);
-    doc.Color2 = Colors::rgb(250, 240, 120);
-    doc.Color3 = Colors::rgb(20, 60, 180);
-    doc.NumOption = 8;
-    doc.NumFond = 1;
-    card.Reinitialiser();
-    card.updateCard();
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 160, 40));
+    for (int i = 1; i <= logos; ++i) {
+        CardLogo *logo = data.createLogo(i);
+        logo->setPicture(picture);
+        logo->Left = float((i - 1) % 16 * 290 + 100);
+        logo->Top = float((i - 1) / 16 * 180);
+        logo->Visible = true;
+    }
+    // The label dragged lies on top of everything.
+    data.bringToFront({CardItemRef::LabelItem, 55});
+    data.Color1 = Colors::rgb(200, 30, 40);
+    data.Color2 = Colors::rgb(250, 240, 120);
+    data.Color3 = Colors::rgb(20, 60, 180);
+    data.NumOption = 8;
+    data.NumFond = 1;
+    card.setDocument(data);
 
     card.show();
     if (!QTest::qWaitForWindowExposed(&card)) {
@@ -83,14 +95,9 @@ void BM_DragStep(benchmark::State &state)
     }
     QCoreApplication::processEvents();
 
-    // From here on, any change of the card's picture is a gradient repaint.
-    long long surfaceChanges = 0;
-    const auto repaint = card.Picture1().onChanged;
-    card.Picture1().onChanged = [&surfaceChanges, repaint] {
-        ++surfaceChanges;
-        if (repaint)
-            repaint();
-    };
+    // From here on, any change of the card's picture is a gradient repaint:
+    // painting into it changes its cache key.
+    const qint64 pictureKey = card.Picture1().image().cacheKey();
     PaintCounter paints;
     QWidget *view = card.cardView();
     view->installEventFilter(&paints);
@@ -98,7 +105,7 @@ void BM_DragStep(benchmark::State &state)
     // Grab label 55 (mid-card) near its top-left corner, clear of its
     // neighbour, and move in small circles around that point, a few pixels
     // per step as a hand does.
-    const CardLabel *dragged = card.Label(55);
+    const CardLabel *dragged = card.doc().Label(55);
     const QPoint start(int(dragged->Left / 15) + 5, int(dragged->Top / 15) + 5);
     QWindow *window = card.windowHandle();
     auto at = [&](QPoint viewPixel) { return view->mapTo(&card, viewPixel); };
@@ -123,7 +130,7 @@ void BM_DragStep(benchmark::State &state)
 
     QTest::mouseRelease(window, Qt::LeftButton, {}, at(start));
     view->removeEventFilter(&paints);
-    card.Picture1().onChanged = repaint;
+    const long long surfaceChanges = card.Picture1().image().cacheKey() == pictureKey ? 0 : 1;
 
     const double steps = double(std::max<long long>(1, step));
     state.counters["gradient_repaints"] = double(surfaceChanges);
@@ -138,7 +145,7 @@ void BM_DragStep(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragStep)->Args({LabelCount, 0})->Args({255, 255})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -3,7 +3,7 @@
 // the preview is open.
 #include "BenchMain.h"
 
-#include "document/CardDocument.h"
+#include "document/CardData.h"
 #include "document/PictureFile.h"
 #include "platform/CommonDialog.h"
 #include "platform/ScriptedPrompts.h"
@@ -38,10 +38,10 @@ long residentKb()
 }
 
 // "Grand format" with a picture background, four labels and a logo.
-CardDocument benchCard()
+CardData benchCard()
 {
     const QString images = QStringLiteral(BRIVADUNE_DATA_DIR "/Images");
-    CardDocument card;
+    CardData card;
     card.NumFond = 2;
     card.BackgroundPicture = images + QStringLiteral("/Images de fond/Aquarelle.jpg");
     const char *texts[] = {"Jeanne Duval", "Architecte d'intérieur", "12, rue des Lilas - 29200 Brest",

@@ -4,8 +4,7 @@
 
 #include "BenchMain.h"
 
-#include "QuietCardHost.h"
-#include "document/frmProjet.h"
+#include "BenchCardWindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -21,7 +20,7 @@ constexpr int Items = 255;
 
 struct Fixture {
     QTemporaryDir dir;
-    QuietCardHost host;
+    BenchCardWindow windows;
     QString picture = dir.filePath(QStringLiteral("logo.png"));
     QString project = dir.filePath(QStringLiteral("carte.prj"));
 
@@ -35,9 +34,9 @@ struct Fixture {
     // A card of 255 labels and 255 logos, every other logo stretched.
     std::unique_ptr<frmProjet> fullCard()
     {
-        auto card = std::make_unique<frmProjet>(&host);
+        CardData data;
         for (int i = 1; i <= Items; ++i) {
-            CardLabel *label = card->doc().createLabel(i);
+            CardLabel *label = data.createLabel(i);
             label->setCaption(QStringLiteral("Étiquette n°%1 – Atelier du Port").arg(i));
             label->setFontBold(i % 2 == 0);
             label->setFontSize(8.25f + float(i % 5));
@@ -45,8 +44,8 @@ struct Fixture {
             label->Top = float(i * 11);
             label->Left = float(i * 7) + 0.5f;
             label->Visible = true;
-            CardLogo *logo = card->doc().createLogo(i);
-            logo->Tag = picture;
+            CardLogo *logo = data.createLogo(i);
+            logo->picturePath = picture;
             logo->setPicture(QImage(picture));
             logo->setStretch(i % 2 == 0);
             if (logo->Stretch())
@@ -55,11 +54,13 @@ struct Fixture {
             logo->Left = float(i * 5);
             logo->Visible = true;
         }
-        card->doc().Color1 = 255;
-        card->doc().Color2 = 65280;
-        card->doc().Color3 = 16711680;
-        card->doc().NumOption = 8;
-        card->doc().NumFond = 1;
+        data.Color1 = 255;
+        data.Color2 = 65280;
+        data.Color3 = 16711680;
+        data.NumOption = 8;
+        data.NumFond = 1;
+        auto card = windows.make();
+        card->setDocument(data);
         return card;
     }
 };
@@ -84,11 +85,11 @@ void BM_LoadProject(benchmark::State &state)
     for (auto _ : state) {
         // Each load goes into a fresh window, as the frame opens a project.
         state.PauseTiming();
-        auto card = std::make_unique<frmProjet>(&fixture().host);
+        auto card = fixture().windows.make();
         state.ResumeTiming();
         benchmark::DoNotOptimize(card->Projet_Ouvrir(fixture().project));
         state.PauseTiming();
-        if (card->labelCount() != Items || card->logoCount() != Items)
+        if (card->doc().labelCount() != Items || card->doc().logoCount() != Items)
             state.SkipWithError("the card did not load whole");
         card.reset();
         state.ResumeTiming();

@@ -14,11 +14,11 @@
 
 namespace {
 
-CardDocument sampleCard()
+CardData sampleCard()
 {
     QImage logo(64, 48, QImage::Format_ARGB32);
     logo.fill(qRgba(30, 90, 160, 255));
-    CardDocument card(logo);
+    CardData card(logo);
     card.NumFond = 1;
     card.NumOption = 4;
     card.Color1 = Colors::rgb(200, 30, 40);
@@ -43,7 +43,7 @@ CardDocument sampleCard()
 
 void BM_Flatten(benchmark::State &state)
 {
-    const CardDocument card = sampleCard();
+    const CardData card = sampleCard();
     const double tpp = double(state.range(0)) / 10.0;
     for (auto _ : state) {
         QImage image = CardRenderer::flatten(card, tpp);

@@ -1,7 +1,7 @@
 #include "CardExport.h"
 
 #include "document/CardRenderer.h"
-#include "document/frmProjet.h"
+#include "cardwindow/frmProjet.h"
 #include "platform/AppPaths.h"
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
@@ -18,9 +18,9 @@ CardExport::CardExport(const Services &services, CommonDialog &dialog)
 
 QImage CardExport::Fusion_Carte(frmProjet &card, bool forPrinting)
 {
-    const QImage image = CardRenderer::flatten(card.doc(), Units::ScreenTwipsPerPixel, card.palette());
+    const QImage image = CardRenderer::flatten(card.doc().data(), Units::ScreenTwipsPerPixel, card.palette());
     if (forPrinting) {
-        m_printCard = card.doc();
+        m_printCard = card.doc().data();
         card.Reinitialiser();
     }
     return image;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CardDocument.h"
+#include "document/CardData.h"
 
 #include <QImage>
 #include <QString>
@@ -23,7 +23,7 @@ public:
     // the card repaints itself at once.
     QImage Fusion_Carte(frmProjet &card, bool forPrinting);
     // The card kept by the last flattening for printing.
-    const CardDocument &printCard() const { return m_printCard; }
+    const CardData &printCard() const { return m_printCard; }
 
     // Asks for a BMP file name (proposing the card's name followed by
     // ".bmp"; a name typed without extension is used as typed) and writes
@@ -42,5 +42,5 @@ private:
 
     const Services &m_services;
     CommonDialog &m_dialog;
-    CardDocument m_printCard;
+    CardData m_printCard;
 };

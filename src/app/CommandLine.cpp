@@ -25,7 +25,7 @@ bool optionValue(const QStringList &args, int &i, const QString &name, QString &
     return true;
 }
 
-bool loadProject(const QString &path, CardDocument &card, QString &error)
+bool loadProject(const QString &path, CardData &card, QString &error)
 {
     switch (CardProject::load(path, card, PlaceholderPicture::make())) {
     case CardProject::LoadResult::Loaded:
@@ -53,6 +53,33 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     return 1;
+}
+
+void warn(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+bool readMergeOption(const QStringList &args, int &i, MergeRequest &merge, QString &error)
+{
+    const QString mergeOption = QStringLiteral("--merge");
+    const QString copiesOption = QStringLiteral("--copies");
+    QString value;
+    if (isOption(args.at(i), mergeOption)) {
+        if (!optionValue(args, i, mergeOption, value) || value.isEmpty())
+            error = QStringLiteral("L'option --merge demande le fichier de la liste (CSV ou vCard).");
+        merge.list = value;
+        return true;
+    }
+    if (isOption(args.at(i), copiesOption)) {
+        bool ok = false;
+        const int copies = optionValue(args, i, copiesOption, value) ? value.toInt(&ok) : 0;
+        if (!ok || copies < 1 || copies > 1000)
+            error = QStringLiteral("Le nombre d'exemplaires (--copies) doit être un nombre entier de 1 à 1000.");
+        merge.copies = copies;
+        return true;
+    }
+    return false;
 }
 
 } // namespace CommandLine

@@ -27,7 +27,6 @@ public:
 
     // Starts listening (the caller holds the single-instance lock).
     bool listen();
-    bool isListening() const;
 
     // Sends `files` (made absolute against the current folder) to the
     // program running on `appDir`, trying for up to `waitMs` while it may
@@ -41,6 +40,7 @@ signals:
     void filesReceived(const QStringList &files);
 
 private:
+    bool isListening() const;
     void acceptConnection();
     void readFrom(QLocalSocket *socket);
 

@@ -1,11 +1,14 @@
 #include "HeadlessExport.h"
 
 #include "CommandLine.h"
+#include "HeadlessMerge.h"
+#include "document/MergeCard.h"
 #include "document/CardRenderer.h"
 #include "document/PlaceholderPicture.h"
 #include "platform/PictureWriter.h"
 #include "platform/Units.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
@@ -29,6 +32,7 @@ struct Request {
     QString output;
     QString project;
     std::optional<int> dpi;
+    CommandLine::MergeRequest merge;
 };
 
 // The request, or the French message telling what is wrong with it.
@@ -54,6 +58,9 @@ std::optional<Request> parse(const QStringList &args, QString &error)
                 return std::nullopt;
             }
             request.dpi = dpi;
+        } else if (CommandLine::readMergeOption(args, i, request.merge, error)) {
+            if (!error.isEmpty())
+                return std::nullopt;
         } else if (arg.startsWith(QStringLiteral("--"))) {
             error = QStringLiteral("Option inconnue : ") + arg;
             return std::nullopt;
@@ -86,6 +93,34 @@ QByteArray formatOf(const QString &output)
     return {};
 }
 
+// "carte.png" and record 7 give "carte-007.png", beside it.
+QString recordFile(const QString &output, int number)
+{
+    const QFileInfo file(output);
+    const QString name = file.completeBaseName() + u'-' + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'))
+                         + u'.' + file.suffix();
+    return file.dir().filePath(name);
+}
+
+// One picture per record of the list, each written as soon as it is drawn.
+int exportRecords(const Request &request, const CardData &card, double tpp, const QByteArray &format)
+{
+    QString error;
+    const std::unique_ptr<HeadlessMerge> merge = HeadlessMerge::open(request.merge.list, error);
+    if (!merge)
+        return fail(error);
+    merge->warnFields(card);
+    const MergeCard filling(card, merge->columns());
+    for (int n = 0; n < merge->records(); ++n) {
+        const QImage image = CardRenderer::flatten(filling.fill(merge->values(n)), tpp, QGuiApplication::palette());
+        const QString path = recordFile(request.output, n + 1);
+        if (image.isNull() || !PictureWriter::write(image, path, format.constData()))
+            return fail(QStringLiteral("L'image n'a pas pu être enregistrée : ") + path);
+    }
+    merge->warnRecords();
+    return 0;
+}
+
 } // namespace
 
 bool requested(const QStringList &args)
@@ -107,12 +142,14 @@ int run(const QStringList &args)
     if (format.isEmpty())
         return fail(QStringLiteral("Le fichier image doit se terminer par .bmp ou .png : ") + request->output);
 
-    CardDocument card(PlaceholderPicture::make());
+    CardData card(PlaceholderPicture::make());
     QString loadError;
     if (!CommandLine::loadProject(request->project, card, loadError))
         return fail(loadError);
 
     const double tpp = request->dpi ? Units::TwipsPerInch / *request->dpi : Units::ScreenTwipsPerPixel;
+    if (!request->merge.list.isEmpty())
+        return exportRecords(*request, card, tpp, format);
     const QImage image = CardRenderer::flatten(card, tpp, QGuiApplication::palette());
     if (image.isNull())
         return fail(QStringLiteral("Le projet \"") + request->project + QStringLiteral("\" n'a pas de carte à exporter."));

@@ -2,7 +2,9 @@
 
 #include "AutoAnswerPrompts.h"
 #include "CommandLine.h"
-#include "document/CardDocument.h"
+#include "HeadlessMerge.h"
+#include "printing/SheetCards.h"
+#include "document/CardData.h"
 #include "document/PlaceholderPicture.h"
 #include "printing/PaperSizes.h"
 #include "printing/PrintSettings.h"
@@ -39,6 +41,7 @@ struct Request {
     int quality = SheetJob::Normal;
     bool noCutMarks = false;
     QString project;
+    CommandLine::MergeRequest merge;
 };
 
 std::optional<int> qualityCode(const QString &word)
@@ -100,6 +103,8 @@ bool readOption(const QStringList &args, int &i, Request &request, QString &erro
         request.quality = *code;
     } else if (arg == NoCutMarksOption) {
         request.noCutMarks = true;
+    } else if (CommandLine::readMergeOption(args, i, request.merge, error)) {
+        return error.isEmpty();
     } else {
         error = QStringLiteral("Option inconnue : ") + arg;
         return false;
@@ -209,14 +214,33 @@ int run(const QStringList &args, const QString &appDir)
         return fail(QStringLiteral("Le format choisi ne peut pas être imprimé : ") + error);
     job->noCutMarks = request->noCutMarks;
 
-    CardDocument card(PlaceholderPicture::make());
+    CardData card(PlaceholderPicture::make());
     if (!CommandLine::loadProject(request->project, card, error))
         return fail(error);
+
+    // With a list, each place gets the card filled from its record, each
+    // record as many times as its copies; the sheets are those they fill.
+    std::unique_ptr<HeadlessMerge> merge;
+    std::optional<SheetCards> cards;
+    if (!request->merge.list.isEmpty()) {
+        merge = HeadlessMerge::open(request->merge.list, error);
+        if (!merge)
+            return fail(error);
+        merge->warnFields(card);
+        const int copies = request->merge.copies;
+        cards = SheetCards{merge->records() * copies, merge->columns(),
+                           [&merge, copies](int n) { return merge->values(n / copies); }};
+        if (cards->count == 0)
+            return fail(QStringLiteral("La liste \"") + QFileInfo(request->merge.list).fileName()
+                        + QStringLiteral("\" n'a aucune fiche à imprimer."));
+    }
 
     QString detail;
     const SheetPrinter::Outcome outcome =
         SheetPrinter::print(*job, card, QGuiApplication::palette(), {request->printer, request->pdf},
-                            QFileInfo(request->project).completeBaseName(), {}, &detail);
+                            QFileInfo(request->project).completeBaseName(), {}, &detail, cards ? &*cards : nullptr);
+    if (merge)
+        merge->warnRecords();
     if (outcome != SheetPrinter::Outcome::Done)
         return fail(outcomeMessage(outcome, *request, detail));
     return 0;

@@ -1,7 +1,7 @@
 #include "ScanCommands.h"
 
 #include "Settings.h"
-#include "document/frmProjet.h"
+#include "cardwindow/frmProjet.h"
 #include "imaging/ScanJob.h"
 #include "imaging/ScanProgressDialog.h"
 #include "imaging/Scanner.h"

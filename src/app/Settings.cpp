@@ -1,7 +1,8 @@
 #include "Settings.h"
 
-#include "TabStrip.h"
 #include "frmMenu.h"
+#include "panel/TabStrip.h"
+#include "panel/ToolPanel.h"
 #include "platform/AppPaths.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextConv.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString Menu = QStringLiteral("MENU");
+const QString MenuSection = QStringLiteral("MENU");
 const QString Options = QStringLiteral("OPTIONS");
 const QString Divers = QStringLiteral("DIVERS");
 
@@ -80,14 +81,13 @@ void applyValues(frmMenu &frame, const Settings::Values &v)
     for (int i = 0; i < 3; ++i) {
         if (!v.boxes[std::size_t(i)])
             return;
-        frame.Check1(boxes[i])->setChecked(*v.boxes[std::size_t(i)]);
+        frame.panel().Check1(boxes[i])->setChecked(*v.boxes[std::size_t(i)]);
     }
     if (!v.tab)
         return;
-    frame.selectTab(*v.tab);
+    frame.panel().selectTab(*v.tab);
     if (!v.windowMode)
         return;
-    frame.setWindowMode(*v.windowMode);
     if (*v.windowMode == 2) {
         frame.setWindowState(frame.windowState() | Qt::WindowMaximized);
         return;
@@ -122,7 +122,7 @@ Values readValues(const ProfileFile &file, int tabCount)
     Values v;
     const QString bars[] = {QStringLiteral("Outils"), QStringLiteral("Gestion"), QStringLiteral("Statut")};
     for (int i = 0; i < 3; ++i) {
-        v.bars[std::size_t(i)] = readBool(file, Menu, bars[i]);
+        v.bars[std::size_t(i)] = readBool(file, MenuSection, bars[i]);
         if (!v.bars[std::size_t(i)])
             return v;
     }
@@ -151,8 +151,8 @@ Values readValues(const ProfileFile &file, int tabCount)
 
 void read(frmMenu &frame)
 {
-    const ProfileFile file(filePath(frame.appDir()));
-    applyValues(frame, readValues(file, frame.Tab1()->count()));
+    const ProfileFile file(filePath(frame.services().appDir));
+    applyValues(frame, readValues(file, frame.panel().Tab1()->count()));
     // A place saved on a screen that is gone would leave the frame out of
     // reach: it is centred again.
     if (!frame.isMaximized() && !reachable(QRect(frame.pos(), frame.size()))) {
@@ -169,20 +169,21 @@ bool write(frmMenu &frame)
     ProfileFile file;
     // A file that is there but could not be read is never replaced by one
     // holding only these keys.
-    if (!file.load(filePath(frame.appDir())) && file.loadError() != GuardedFile::Error::Missing)
+    if (!file.load(filePath(frame.services().appDir)) && file.loadError() != GuardedFile::Error::Missing)
         return false;
-    file.writeString(Menu, QStringLiteral("Outils"), TextConv::fromBool(frame.barShown(0)));
-    file.writeString(Menu, QStringLiteral("Gestion"), TextConv::fromBool(frame.barShown(1)));
-    file.writeString(Menu, QStringLiteral("Statut"), TextConv::fromBool(frame.barShown(2)));
+    file.writeString(MenuSection, QStringLiteral("Outils"), TextConv::fromBool(frame.barShown(0)));
+    file.writeString(MenuSection, QStringLiteral("Gestion"), TextConv::fromBool(frame.barShown(1)));
+    file.writeString(MenuSection, QStringLiteral("Statut"), TextConv::fromBool(frame.barShown(2)));
 
-    auto box = [&frame](int index) { return frame.Check1(index)->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    auto box = [&frame](int index) {
+        return frame.panel().Check1(index)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    };
     file.writeString(Options, QStringLiteral("BulleAide"), box(0));
     file.writeString(Options, QStringLiteral("Verouiller"), box(2));
     file.writeString(Options, QStringLiteral("Palette2D"), box(3));
-    file.writeString(Options, QStringLiteral("Onglet"), QString::number(frame.selectedTab()));
+    file.writeString(Options, QStringLiteral("Onglet"), QString::number(frame.panel().selectedTab()));
 
     const int mode = frame.isMinimized() ? 1 : frame.isMaximized() ? 2 : 0;
-    frame.setWindowMode(mode);
     file.writeString(Divers, QStringLiteral("Windows"), QString::number(mode));
     if (mode == 0) {
         auto twips = [](int pixels) { return TextConv::fromSingle(float(Units::fromPixels(pixels))); };

@@ -22,11 +22,6 @@ bool SingleInstance::tryAcquire()
     return m_lock->tryLock(0);
 }
 
-bool SingleInstance::isHeld() const
-{
-    return m_lock->isLocked();
-}
-
 QString SingleInstance::lockPathFor(const QString &appDir)
 {
     // The same folder reached by different spellings ("dir", "dir/",

@@ -21,8 +21,6 @@ public:
     // True when this process now holds the lock (also when it already did);
     // false when another running process holds it.
     bool tryAcquire();
-    bool isHeld() const;
-    const QString &lockPath() const { return m_lockPath; }
 
     // The lock file used for `appDir`.
     static QString lockPathFor(const QString &appDir);

@@ -18,17 +18,11 @@ public:
     // Centres itself on `frame`; the link opens the help of `appDir`.
     frmAbout(QWidget &frame, Shell *shell, const QString &appDir = {});
 
-    // The text of the link.
-    static QString linkText();
-    // "Version : major.minor.revision".
-    static QString versionText();
 
     QLabel *Label1() const { return m_version; }
     QLabel *Label3() const { return m_link; }
     QPushButton *Command1() const { return m_ok; }
     QTimer *Timer1() const { return m_blink; }
-    // The link's current text colour.
-    OleColor linkColor() const { return m_linkColor; }
 
     // One blink: button-text colour <-> blue.
     void Timer1_Timer();
@@ -39,6 +33,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The text of the link.
+    static QString linkText();
+    // "Version : major.minor.revision".
+    static QString versionText();
     void applyLinkColor();
 
     Shell *m_shell;

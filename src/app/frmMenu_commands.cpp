@@ -1,35 +1,36 @@
-// The menu commands: each menu array's handler receives the index of the
-// clicked item. The toolbar, the panel and other windows call them with
-// fixed indexes.
+// The menu and toolbar commands. Each menu's handler receives the index of
+// the clicked item and runs the command the table gives it; the toolbar,
+// the panel and other windows reach the same commands.
 #include "frmMenu.h"
 
+#include "Autosave.h"
 #include "CardExport.h"
+#include "CardWindows.h"
+#include "ItemCommands.h"
 #include "ScanCommands.h"
 #include "frmAbout.h"
-#include "document/frmProjet.h"
+#include "cardwindow/frmProjet.h"
+#include "panel/ToolPanel.h"
 #include "platform/AppPaths.h"
 #include "platform/Clipboard.h"
 #include "platform/HelpOpener.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
-#include <QMdiSubWindow>
-
 namespace {
 
-// The "Palette 2D" menu items and panel buttons (same index) and the
-// effect each asks for; the other indexes are separators.
-std::optional<ImageEffect> paletteEffect(int index)
+// The effect each "Palette 2D" command asks for.
+std::optional<ImageEffect> paletteEffect(Command command)
 {
-    switch (index) {
-    case 2: return ImageEffect{ImageEffect::Brightness, 10};
-    case 3: return ImageEffect{ImageEffect::Brightness, -10};
-    case 5: return ImageEffect{ImageEffect::Gamma, 10};
-    case 6: return ImageEffect{ImageEffect::Greyscale, 0};
-    case 7: return ImageEffect{ImageEffect::Inversion, 255};
-    case 9: return ImageEffect{ImageEffect::Blur, 0};
-    case 11: return ImageEffect{ImageEffect::Emboss, 255};
-    case 12: return ImageEffect{ImageEffect::Engrave, 255};
+    switch (command) {
+    case Command::Brighten: return ImageEffect{ImageEffect::Brightness, 10};
+    case Command::Darken: return ImageEffect{ImageEffect::Brightness, -10};
+    case Command::Gamma: return ImageEffect{ImageEffect::Gamma, 10};
+    case Command::Greyscale: return ImageEffect{ImageEffect::Greyscale, 0};
+    case Command::Invert: return ImageEffect{ImageEffect::Inversion, 255};
+    case Command::Soften: return ImageEffect{ImageEffect::Blur, 0};
+    case Command::Emboss: return ImageEffect{ImageEffect::Emboss, 255};
+    case Command::Engrave: return ImageEffect{ImageEffect::Engrave, 255};
     default: return std::nullopt;
     }
 }
@@ -41,135 +42,242 @@ const char *const NoProject = "Aucun projet en cours d'utilisation.";
 
 } // namespace
 
+// ---- Handlers by menu ------------------------------------------------------------
+
+void frmMenu::dispatch(Menu menu, int index)
+{
+    emit commandRun(CommandTable::arrayName(menu) + QStringLiteral("_Click"), index);
+    if (const std::optional<Command> command = CommandTable::command(menu, index))
+        run(*command);
+}
+
 void frmMenu::Mnu_Outfich_Click(int index)
 {
-    emit commandRun(QStringLiteral("Mnu_Outfich_Click"), index);
-    frmProjet *card = activeCard();
-    switch (index) {
-    case 0: showNewProjectWizard(); break;
-    case 1: Ouvrir_unProjet(); break;
-    case 2: closeActiveCard(); break;
-    case 4:
-        if (card)
-            Sauver_unProjet(card->Tag().isEmpty());
-        break;
-    case 5:
-        if (card)
-            Sauver_unProjet(true);
-        break;
-    case 9:
-        CMDialog1().Flags = PrinterSetupFlags;
-        CMDialog1().ShowPrinter();
-        break;
-    case 10:
-    case 11:
-        if (card)
-            printActiveCard(*card, index == 10);
-        break;
-    case 13: close(); break;
-    default: break;
-    }
+    dispatch(Menu::File, index);
+}
+
+void frmMenu::Mnu_OutAff_Click(int index)
+{
+    dispatch(Menu::View, index);
+}
+
+void frmMenu::Mnu_OutPal_Click(int index)
+{
+    dispatch(Menu::Palette, index);
+}
+
+void frmMenu::Mnu_OutPro_Click(int index)
+{
+    dispatch(Menu::Window, index);
+}
+
+void frmMenu::Mnu_OutInfo_Click(int index)
+{
+    dispatch(Menu::Help, index);
+}
+
+void frmMenu::Mnu_OutImp_Click(int index)
+{
+    dispatch(Menu::Scan, index);
 }
 
 void frmMenu::Mnu_OutEdition_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutEdition_Click"), index);
-    switch (index) {
-    case 7: Mnu_OutLabel_Click(0); return;
-    case 9: Mnu_OutLabel_Click(2); return;
-    case 10: Mnu_OutLabel_Click(3); return;
-    default: break;
-    }
-
-    frmProjet *card = activeCard();
-    CardLabel *label = card ? card->selectedLabel() : nullptr;
-    if (!label)
-        return;
-    Clipboard *clipboard = m_services.clipboard;
-    // Each text change keeps the text it replaced for "Annuler".
-    switch (index) {
-    case 0:
-        if (label->Tag.isEmpty())
-            return;
-        label->setCaption(label->Tag);
-        label->Tag.clear();
-        break;
-    case 2:
-        if (clipboard)
-            clipboard->setText(label->Caption());
-        label->Tag = label->Caption();
-        label->setCaption(QStringLiteral("-------"));
-        break;
-    case 3:
-        if (clipboard)
-            clipboard->setText(label->Caption());
-        label->Tag = label->Caption();
-        return;
-    case 4:
-        label->Tag = label->Caption();
-        label->setAutoSize(true);
-        label->setCaption(clipboard ? clipboard->text() : QString());
-        break;
-    case 5:
-        label->Tag = label->Caption();
-        label->setCaption(QStringLiteral("ZONE DE TEXTE"));
-        break;
-    default:
-        return;
-    }
-    card->updateLabel(label->index);
-    card->Label_Click(label->index);
+    if (const std::optional<Command> command = CommandTable::command(Menu::Edit, index))
+        run(*command);
 }
 
-void frmMenu::Mnu_OutAff_Click(int index)
+void frmMenu::runEdit(Command command)
 {
-    emit commandRun(QStringLiteral("Mnu_OutAff_Click"), index);
-    switch (index) {
-    case 0:
-    case 1:
-    case 2: showBar(index, !barShown(index)); break;
-    case 4: showMinimized(); break;
-    case 5: showMaximized(); break;
-    case 7: showNormal(); break;
-    case 9:
-        if (frmProjet *card = activeCard()) {
-            card->updateCard();
-            card->update();
-        }
-        break;
-    default: break;
+    // Editing, font and colour are the label menu's commands.
+    if (const int labelIndex = CommandTable::menuIndex(Menu::Label, command); labelIndex >= 0) {
+        Mnu_OutLabel_Click(labelIndex);
+        return;
     }
+    if (frmProjet *card = activeCard())
+        m_items->onText(*card, command);
 }
 
 void frmMenu::Mnu_OutOutils_Click(int index)
 {
     emit commandRun(QStringLiteral("Mnu_OutOutils_Click"), index);
+    // Every index runs the Tools ending, the ones without a command too.
+    const std::optional<Command> command = CommandTable::command(Menu::Tools, index);
+    const frmProjet::Edit edit(activeCard(), command ? CommandTable::caption(*command) : QString());
+    runTools(command);
+}
+
+void frmMenu::Mnu_OutLabel_Click(int index)
+{
+    emit commandRun(QStringLiteral("Mnu_OutLabel_Click"), index);
+    if (const std::optional<Command> command = CommandTable::command(Menu::Label, index)) {
+        const frmProjet::Edit edit(activeCard(), CommandTable::caption(*command));
+        runItem(CardMenu::Label, *command);
+    }
+}
+
+void frmMenu::Mnu_OutLogo_Click(int index)
+{
+    emit commandRun(QStringLiteral("Mnu_OutLogo_Click"), index);
+    if (const std::optional<Command> command = CommandTable::command(Menu::Logo, index)) {
+        const frmProjet::Edit edit(activeCard(), CommandTable::caption(*command));
+        runItem(CardMenu::Logo, *command);
+    }
+}
+
+void frmMenu::Toolbar1_ButtonClick(int index)
+{
+    if (const std::optional<Command> command = CommandTable::toolbarCommand(index))
+        run(*command);
+}
+
+// ---- Commands ----------------------------------------------------------------------
+
+void frmMenu::run(Command command)
+{
+    switch (command) {
+    case Command::Undo:
+    case Command::Redo:
+        if (frmProjet *card = activeCard())
+            command == Command::Undo ? card->history().undo() : card->history().redo();
+        return;
+    default: break;
+    }
+    // Whatever the command changes on the active card is one step of its
+    // history, named after the command.
+    const frmProjet::Edit edit(activeCard(), CommandTable::caption(command));
+    switch (command) {
+    case Command::Scan:
+        // Without a card there is nothing to scan into.
+        if (activeCard())
+            Importation_TWAIN();
+        return;
+    case Command::SelectScanSource: scanCommands().selectSource(); return;
+    case Command::ToggleAutosave: m_autosave->toggle(*m_panel->Check1(1)); return;
+    default: break;
+    }
+    // Any other command runs as its menu runs it.
+    const std::optional<Menu> menu = CommandTable::homeMenu(command);
+    if (!menu)
+        return;
+    switch (*menu) {
+    case Menu::File: runFile(command); break;
+    case Menu::Edit: runEdit(command); break;
+    case Menu::View: runView(command); break;
+    case Menu::Tools: runTools(command); break;
+    case Menu::Palette: runPalette(command); break;
+    case Menu::Window: runWindow(command); break;
+    case Menu::Help: runHelp(command); break;
+    case Menu::Label: runItem(CardMenu::Label, command); break;
+    case Menu::Logo: runItem(CardMenu::Logo, command); break;
+    case Menu::Scan: break;
+    }
+}
+
+void frmMenu::runFile(Command command)
+{
     frmProjet *card = activeCard();
-    if (index == 10) {
+    switch (command) {
+    case Command::NewProject: showNewProjectWizard(); break;
+    case Command::OpenProject: Ouvrir_unProjet(); break;
+    case Command::CloseProject: m_windows->closeActive(); break;
+    case Command::SaveProject:
+        if (card)
+            Sauver_unProjet(card->filePath().isEmpty());
+        break;
+    case Command::SaveProjectAs:
+        if (card)
+            Sauver_unProjet(true);
+        break;
+    case Command::PrinterSetup:
+        m_dialog.Flags = PrinterSetupFlags;
+        m_dialog.ShowPrinter();
+        break;
+    case Command::PrintPreview:
+    case Command::Print:
+        if (card)
+            printActiveCard(*card, command == Command::PrintPreview);
+        break;
+    case Command::Quit: close(); break;
+    case Command::MergeWithList:
+        if (card)
+            mergeWithList(*card);
+        break;
+    default: break;
+    }
+}
+
+void frmMenu::runItem(CardMenu menu, Command command)
+{
+    frmProjet *card = activeCard();
+    if (!card)
+        return;
+    if (menu == CardMenu::Label)
+        m_items->onLabel(*card, command);
+    else
+        m_items->onLogo(*card, command);
+}
+
+void frmMenu::runView(Command command)
+{
+    switch (command) {
+    case Command::ToggleToolbar: showBar(0, !barShown(0)); break;
+    case Command::TogglePanel: showBar(1, !barShown(1)); break;
+    case Command::ToggleStatusBar: showBar(2, !barShown(2)); break;
+    case Command::MinimiseFrame: showMinimized(); break;
+    case Command::MaximiseFrame: showMaximized(); break;
+    case Command::RestoreFrame: showNormal(); break;
+    case Command::RefreshCard:
+        if (frmProjet *card = activeCard()) {
+            card->cardView()->update();
+            card->update();
+        }
+        break;
+    case Command::ZoomIn:
+    case Command::ZoomOut:
+        if (frmProjet *card = activeCard())
+            card->zoomBy(command == Command::ZoomIn ? 1 : -1);
+        break;
+    case Command::ActualSize:
+        if (frmProjet *card = activeCard())
+            card->setZoom(1);
+        break;
+    default: break;
+    }
+}
+
+void frmMenu::runTools(std::optional<Command> command)
+{
+    frmProjet *card = activeCard();
+    if (command == Command::ClearClipboard) {
         if (m_services.clipboard)
             m_services.clipboard->clear();
-        prompts().msgBox(QStringLiteral("Le presse-papier est maintenant nettoyé."), Msg::Information);
+        m_services.prompts->msgBox(QStringLiteral("Le presse-papier est maintenant nettoyé."), Msg::Information);
     }
     // Every command, emptying the clipboard included, ends by redrawing the
     // active card: without one the user is told.
     if (!card) {
-        prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
+        m_services.prompts->msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
         return;
     }
-    switch (index) {
-    case 0:
+    switch (command.value_or(Command::ClearClipboard)) {
+    case Command::AddLabel:
         card->Ajouter_UnLabel();
         card->Mise_aJour();
+        // What was just added is what the next command acts on.
+        card->Label_Click(card->doc().NumLabel());
         break;
-    case 1:
+    case Command::AddLogo:
         card->Ajouter_UnLogo();
         card->Mise_aJour();
+        card->Logo_Click(card->doc().NumLogo());
         break;
-    case 3: card->Ajouter_UnFond(); break;
-    case 4: card->Fond_parDefaut(); break;
-    case 6: CardExport(m_services, CMDialog1()).exportBmp(*card); break;
-    case 7: CardExport(m_services, CMDialog1()).openInEditor(*card); break;
-    case 8: CardExport(m_services, CMDialog1()).copyToClipboard(*card); break;
+    case Command::ImportBackground: card->Ajouter_UnFond(); break;
+    case Command::DefaultBackground: card->Fond_parDefaut(); break;
+    case Command::ExportBmp: CardExport(m_services, m_dialog).exportBmp(*card); break;
+    case Command::OpenInEditor: CardExport(m_services, m_dialog).openInEditor(*card); break;
+    case Command::CopyToClipboard: CardExport(m_services, m_dialog).copyToClipboard(*card); break;
     default: break;
     }
     // The dialogs and messages ran their own event loops: the card is
@@ -178,17 +286,16 @@ void frmMenu::Mnu_OutOutils_Click(int index)
         current->Reinitialiser();
 }
 
-void frmMenu::Mnu_OutPal_Click(int index)
+void frmMenu::runPalette(Command command)
 {
-    emit commandRun(QStringLiteral("Mnu_OutPal_Click"), index);
-    if (index == 0) {
+    if (command == Command::ResetBackground) {
         if (frmProjet *card = activeCard())
             card->Reinitialiser();
         else
-            prompts().msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
+            m_services.prompts->msgBox(QString::fromUtf8(NoProject), Msg::Exclamation);
         return;
     }
-    if (const std::optional<ImageEffect> effect = paletteEffect(index))
+    if (const std::optional<ImageEffect> effect = paletteEffect(command))
         Effet_Palette(effect->kind, effect->amount);
 }
 
@@ -196,61 +303,49 @@ void frmMenu::Effet_Palette(int kind, int amount)
 {
     // Without a card the effects do nothing.
     if (frmProjet *card = activeCard())
-        card->applyEffect({kind, amount});
+        card->doc().addEffect({kind, amount});
 }
 
-void frmMenu::Mnu_OutPro_Click(int index)
+void frmMenu::runWindow(Command command)
 {
-    emit commandRun(QStringLiteral("Mnu_OutPro_Click"), index);
-    switch (index) {
-    case 0: cascadeWindows(); break;
-    case 1: tileWindows(Qt::Vertical); break;
-    case 2: tileWindows(Qt::Horizontal); break;
-    case 6: setAllWindowsState(Qt::WindowNoState); break;
-    case 7: setAllWindowsState(Qt::WindowMinimized); break;
-    case 8: setAllWindowsState(Qt::WindowMaximized); break;
-    case 10: closeActiveCard(); break;
-    case 11: closeAllCards(); break;
-    case 13: arrangeIcons(); break;
+    switch (command) {
+    case Command::Cascade: m_windows->cascade(); break;
+    case Command::TileHorizontally: m_windows->tile(Qt::Vertical); break;
+    case Command::TileVertically: m_windows->tile(Qt::Horizontal); break;
+    case Command::NormaliseAll: m_windows->setAllStates(Qt::WindowNoState); break;
+    case Command::MinimiseAll: m_windows->setAllStates(Qt::WindowMinimized); break;
+    case Command::MaximiseAll: m_windows->setAllStates(Qt::WindowMaximized); break;
+    case Command::CloseWindow: m_windows->closeActive(); break;
+    case Command::CloseAllWindows: m_windows->closeAll(); break;
+    case Command::ArrangeIcons: m_windows->arrangeIcons(); break;
     default: break;
     }
 }
 
-void frmMenu::Mnu_OutInfo_Click(int index)
+void frmMenu::runHelp(Command command)
 {
-    emit commandRun(QStringLiteral("Mnu_OutInfo_Click"), index);
     // The shell's answer is not looked at: a missing document says nothing.
-    const auto open = [this](const QString &target) {
-        if (m_services.shell)
-            m_services.shell->open(target);
-    };
-    switch (index) {
-    case 0:
-        if (m_services.shell)
-            HelpOpener(*m_services.shell).openHelp(appDir());
+    Shell *shell = m_services.shell;
+    const QString &appDir = m_services.appDir;
+    switch (command) {
+    case Command::Help:
+        if (shell)
+            HelpOpener(*shell).openHelp(appDir);
         break;
-    case 2: open(AppPaths::join(appDir(), QStringLiteral("\\historique.rtf"))); break;
-    case 3: open(AppPaths::join(appDir(), QStringLiteral("\\licence.rtf"))); break;
-    case 6:
+    case Command::History:
+        if (shell)
+            shell->open(AppPaths::join(appDir, QStringLiteral("\\historique.rtf")));
+        break;
+    case Command::Licence:
+        if (shell)
+            shell->open(AppPaths::join(appDir, QStringLiteral("\\licence.rtf")));
+        break;
+    case Command::WebSite:
         // No web site exists: the help's page about the program stands in.
-        if (m_services.shell)
-            HelpOpener(*m_services.shell).openAboutPage(appDir());
+        if (shell)
+            HelpOpener(*shell).openAboutPage(appDir);
         break;
-    case 8: showAbout(); break;
-    default: break;
-    }
-}
-
-void frmMenu::Mnu_OutImp_Click(int index)
-{
-    emit commandRun(QStringLiteral("Mnu_OutImp_Click"), index);
-    switch (index) {
-    case 0:
-        // Without a card there is nothing to scan into.
-        if (activeCard())
-            Importation_TWAIN();
-        break;
-    case 1: scanCommands().selectSource(); break;
+    case Command::About: showAbout(); break;
     default: break;
     }
 }
@@ -270,6 +365,6 @@ ScanCommands &frmMenu::scanCommands()
 
 void frmMenu::showAbout()
 {
-    frmAbout about(*this, m_services.shell, appDir());
+    frmAbout about(*this, m_services.shell, m_services.appDir);
     runModal(about);
 }

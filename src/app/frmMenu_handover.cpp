@@ -16,7 +16,7 @@ constexpr int ModalRetryMs = 250;
 
 void frmMenu::listenForFiles()
 {
-    m_handover = std::make_unique<FileHandover>(appDir());
+    m_handover = std::make_unique<FileHandover>(m_services.appDir);
     connect(m_handover.get(), &FileHandover::filesReceived, this, &frmMenu::receiveFiles);
     // Without the socket a second start says the program is running, as
     // it always did.

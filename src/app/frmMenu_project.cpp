@@ -2,8 +2,9 @@
 // the project files named on the command line.
 #include "frmMenu.h"
 
+#include "CardWindows.h"
+#include "cardwindow/frmProjet.h"
 #include "document/ProjectFile.h"
-#include "document/frmProjet.h"
 #include "platform/AppPaths.h"
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"
@@ -76,31 +77,24 @@ void showShortened(Prompts &prompts, const QString &fileName)
                    Msg::Exclamation);
 }
 
-// Whether a second project window could be confused with this one.
-bool nameInUse(const frmMenu &frame, const QString &name)
+} // namespace
+
+bool frmMenu::nameInUse(const QString &name) const
 {
-    for (const frmProjet *card : frame.cards()) {
+    // Whether a second project window could be confused with this one.
+    for (const frmProjet *card : m_windows->cards()) {
         if (card->Caption() == name)
             return true;
     }
     return false;
 }
 
-} // namespace
-
-frmProjet *frmMenu::openCardWindow()
-{
-    // The card's size and items come from the project file.
-    auto *card = new frmProjet(this);
-    addCard(card);
-    return card;
-}
-
 void frmMenu::Ouvrir_unProjet()
 {
-    CommonDialog &dialog = CMDialog1();
+    Prompts &prompts = *m_services.prompts;
+    CommonDialog &dialog = m_dialog;
     dialog.FileName.clear();
-    prepareProjectDialog(dialog, appDir(), QStringLiteral("Ouvrir un fichier projet..."));
+    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Ouvrir un fichier projet..."));
     if (!dialog.ShowOpen())
         return;
     const QString path = dialog.FileName;
@@ -108,8 +102,8 @@ void frmMenu::Ouvrir_unProjet()
     QString name;
     if (!projectName(title, name))
         return;
-    if (nameInUse(*this, name)) {
-        showInUse(prompts(), title);
+    if (nameInUse(name)) {
+        showInUse(prompts, title);
         return;
     }
     ProfileFile file;
@@ -118,9 +112,9 @@ void frmMenu::Ouvrir_unProjet()
         // file that is there but refused (a folder, a device, a pipe, one
         // far too large, one that cannot be read) opens nothing.
         if (file.loadError() == GuardedFile::Error::Missing)
-            openCardWindow();
+            m_windows->add(createCardWindow());
         else
-            prompts().msgBox(GuardedFile::message(file.loadError(), title), Msg::Exclamation);
+            prompts.msgBox(GuardedFile::message(file.loadError(), title), Msg::Exclamation);
         return;
     }
     openProject(file, path, name, title);
@@ -134,24 +128,32 @@ void frmMenu::openProject(const ProfileFile &file, const QString &path, const QS
     // opens as a new card instead.
     if (!ProjectFile::hasProject(file)) {
         newCard();
-        showNoProject(prompts(), fileName);
+        showNoProject(*m_services.prompts, fileName);
         return;
     }
     const ProjectData data = ProjectFile::read(file);
-    frmProjet *card = openCardWindow();
+    // The card's size and items come from the project file.
+    frmProjet *card = createCardWindow();
+    m_windows->add(card);
     const int leftOut = data.leftOut + card->showProject(data);
     card->setCaption(name);
     // A card holding only part of its file must never be saved over it.
     if (leftOut > 0) {
-        showShortened(prompts(), fileName);
+        showShortened(*m_services.prompts, fileName);
         return;
     }
-    card->setTag(path);
+    card->setFilePath(path);
+    readCardList(*card);
 }
 
 bool frmMenu::Sauver_unProjet(bool withDialog)
 {
-    QPointer<frmProjet> card = activeCard();
+    return saveCard(activeCard(), withDialog);
+}
+
+bool frmMenu::saveCard(frmProjet *target, bool withDialog)
+{
+    QPointer<frmProjet> card = target;
     // A save asked for while another is waiting for its dialog or message
     // (an autosave tick during a modal loop) has nothing to add.
     if (!card || m_saving)
@@ -159,26 +161,26 @@ bool frmMenu::Sauver_unProjet(bool withDialog)
     QScopedValueRollback<bool> saving(m_saving, true);
 
     // A card never saved has no path to write to without asking for one.
-    if (card->Tag().isEmpty())
+    if (card->filePath().isEmpty())
         withDialog = true;
 
-    CommonDialog &dialog = CMDialog1();
+    CommonDialog &dialog = m_dialog;
     // A card never saved proposes its name as a project file, so that the
     // file shows in "Ouvrir"; a name typed without extension is kept as
     // typed.
-    dialog.FileName = card->Tag().isEmpty() ? card->Caption() + QStringLiteral(".prj") : card->Tag();
-    prepareProjectDialog(dialog, appDir(), QStringLiteral("Enregistrez le fichier sous..."));
+    dialog.FileName = card->filePath().isEmpty() ? card->Caption() + QStringLiteral(".prj") : card->filePath();
+    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Enregistrez le fichier sous..."));
     if (withDialog && !dialog.ShowSave())
         return false;
     const QString path = dialog.FileName;
     const QString title = dialog.FileTitle;
     // The card may have closed while the dialog was up.
-    if (!card || !cards().contains(card.data()))
+    if (!card || !m_windows->cards().contains(card.data()))
         return false;
     // On failure the old file is untouched and the card keeps its name and
     // path: the user is told, so the work is not believed saved.
     if (!card->Projet_Sauver(path)) {
-        showCannotSave(prompts(), path);
+        showCannotSave(*m_services.prompts, path);
         return false;
     }
     if (withDialog) {
@@ -187,13 +189,8 @@ bool frmMenu::Sauver_unProjet(bool withDialog)
             return true; // written; the odd name keeps the old caption and path
         card->setCaption(name);
     }
-    card->setTag(path);
+    card->setFilePath(path);
     return true;
-}
-
-void frmMenu::openStartupFiles()
-{
-    openProjectFiles(m_startupFiles);
 }
 
 void frmMenu::openProjectFiles(const QStringList &files)
@@ -202,18 +199,18 @@ void frmMenu::openProjectFiles(const QStringList &files)
         const QFileInfo file(argument);
         QString name;
         if (!file.isFile() || !file.isReadable() || !projectName(file.fileName(), name)) {
-            showCannotOpen(prompts(), argument);
+            showCannotOpen(*m_services.prompts, argument);
             continue;
         }
-        if (nameInUse(*this, name)) {
-            showInUse(prompts(), file.fileName());
+        if (nameInUse(name)) {
+            showInUse(*m_services.prompts, file.fileName());
             continue;
         }
         // The tag keeps the full path: the current folder may change later.
         const QString path = file.absoluteFilePath();
         ProfileFile profile;
         if (!profile.load(path)) {
-            showCannotOpen(prompts(), argument);
+            showCannotOpen(*m_services.prompts, argument);
             continue;
         }
         openProject(profile, path, name, file.fileName());

@@ -1,131 +1,215 @@
 #include "CardDocument.h"
 
-#include <algorithm>
-
-CardDocument::CardDocument(const QImage &placeholder)
+CardDocument::Changes CardDocument::compare(const CardLabel &a, const CardLabel &b)
 {
-    CardLogo &logo = m_logos.emplace_back();
-    logo.index = 1;
-    logo.setPicture(placeholder);
-    logo.Left = 120;
-    logo.Top = 480;
-
-    CardLabel &label = m_labels.emplace_back();
-    label.index = 1;
-    label.setFontName(QStringLiteral("Arial"));
-    label.setFontSize(8.25f);
-    label.ForeColor = Colors::system(Colors::WindowText);
-    label.setAutoSize(true);
-    label.setCaption(QStringLiteral("ZONE DE TEXTE"));
-    label.Left = 120;
-    label.Top = 120;
-
-    m_stack = {{CardItemRef::LogoItem, 1}, {CardItemRef::LabelItem, 1}};
+    CardDocument::Changes changes;
+    if (a.Left != b.Left || a.Top != b.Top)
+        changes |= CardDocument::Position;
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        changes |= CardDocument::Size;
+    if (a.Caption() != b.Caption())
+        changes |= CardDocument::Text;
+    if (a.FontName() != b.FontName() || a.FontSize() != b.FontSize() || a.FontBold() != b.FontBold()
+        || a.FontItalic() != b.FontItalic() || a.FontUnderline() != b.FontUnderline()
+        || a.FontStrikethru() != b.FontStrikethru() || a.ForeColor != b.ForeColor || a.AutoSize() != b.AutoSize()
+        || a.alignment() != b.alignment())
+        changes |= CardDocument::Style;
+    return changes;
 }
 
-void CardDocument::setSize(double widthTwips, double heightTwips)
+CardDocument::Changes CardDocument::compare(const CardLogo &a, const CardLogo &b)
 {
-    m_width = widthTwips;
-    m_height = heightTwips;
+    CardDocument::Changes changes;
+    if (a.Left != b.Left || a.Top != b.Top)
+        changes |= CardDocument::Position;
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        changes |= CardDocument::Size;
+    // Pictures are compared by identity: a picture read again is a change.
+    if (a.Picture().cacheKey() != b.Picture().cacheKey() || a.picturePath != b.picturePath
+        || a.Stretch() != b.Stretch())
+        changes |= CardDocument::Picture;
+    return changes;
 }
 
-CardLabel *CardDocument::Label(int index)
+CardDocument::CardDocument(const QImage &placeholder, QObject *parent)
+    : QObject(parent), m_card(placeholder)
 {
-    return index >= 1 && index <= labelCount() ? &m_labels[std::size_t(index - 1)] : nullptr;
 }
 
-CardLogo *CardDocument::Logo(int index)
+const CardLabel *CardDocument::visibleLabel(int index) const
 {
-    return index >= 1 && index <= logoCount() ? &m_logos[std::size_t(index - 1)] : nullptr;
+    const CardLabel *label = Label(index);
+    return label && label->Visible ? label : nullptr;
 }
 
-const CardLabel *CardDocument::Label(int index) const
+const CardLogo *CardDocument::visibleLogo(int index) const
 {
-    return index >= 1 && index <= labelCount() ? &m_labels[std::size_t(index - 1)] : nullptr;
+    const CardLogo *logo = Logo(index);
+    return logo && logo->Visible ? logo : nullptr;
 }
 
-const CardLogo *CardDocument::Logo(int index) const
+void CardDocument::setLastCreated(CardItemRef item)
 {
-    return index >= 1 && index <= logoCount() ? &m_logos[std::size_t(index - 1)] : nullptr;
+    if (item.kind == CardItemRef::LabelItem)
+        m_card.NumLabel = item.index;
+    else
+        m_card.NumLogo = item.index;
 }
 
-namespace {
-
-template <typename Item>
-Item *createItem(std::deque<Item> &items, std::vector<CardItemRef> &stack, CardItemRef::Kind kind, int index)
+void CardDocument::assign(const CardData &card)
 {
-    const int count = int(items.size());
-    if (index >= 1 && index <= count)
-        return &items[std::size_t(index - 1)];
-    if (index != count + 1 || index > CardDocument::MaxItemIndex)
-        return nullptr;
-    // References to the elements of a deque survive an append.
-    const Item &first = items.front();
-    Item &item = items.emplace_back();
-    item.index = index;
-    item.copyLookFrom(first);
-    item.Left = first.Left;
-    item.Top = first.Top;
-    item.Visible = false;
-    stack.push_back({kind, index});
-    return &item;
+    m_card = card;
+    emit reset();
 }
 
-} // namespace
-
-CardLabel *CardDocument::createLabel(int index)
+bool CardDocument::setSize(double widthTwips, double heightTwips)
 {
-    return createItem(m_labels, m_stack, CardItemRef::LabelItem, index);
+    if (widthTwips == width() && heightTwips == height())
+        return false;
+    m_card.setSize(widthTwips, heightTwips);
+    emit sizeChanged();
+    return true;
 }
 
-CardLogo *CardDocument::createLogo(int index)
+void CardDocument::announce(CardItemRef item, bool wasVisible, bool visible, Changes changes)
 {
-    return createItem(m_logos, m_stack, CardItemRef::LogoItem, index);
+    if (visible && !wasVisible)
+        emit itemAdded(item);
+    else if (!visible && wasVisible)
+        emit itemRemoved(item);
+    else if (changes)
+        emit itemChanged(item, changes);
+}
+
+bool CardDocument::setLabel(int index, const CardLabel &state)
+{
+    CardLabel *label = m_card.Label(index);
+    if (!label)
+        return false;
+    const Changes changes = compare(*label, state);
+    const bool wasVisible = label->Visible;
+    if (!changes && wasVisible == state.Visible)
+        return false;
+    *label = state;
+    label->index = index;
+    announce({CardItemRef::LabelItem, index}, wasVisible, state.Visible, changes);
+    return true;
+}
+
+bool CardDocument::setLogo(int index, const CardLogo &state)
+{
+    CardLogo *logo = m_card.Logo(index);
+    if (!logo)
+        return false;
+    const Changes changes = compare(*logo, state);
+    const bool wasVisible = logo->Visible;
+    if (!changes && wasVisible == state.Visible)
+        return false;
+    *logo = state;
+    logo->index = index;
+    announce({CardItemRef::LogoItem, index}, wasVisible, state.Visible, changes);
+    return true;
+}
+
+bool CardDocument::moveItem(CardItemRef item, const QPointF &topLeft)
+{
+    const auto place = [&topLeft](auto &state) {
+        state.Left = float(topLeft.x());
+        state.Top = float(topLeft.y());
+    };
+    return item.kind == CardItemRef::LabelItem ? editLabel(item.index, place) : editLogo(item.index, place);
+}
+
+bool CardDocument::setItemVisible(CardItemRef item, bool visible)
+{
+    const auto show = [visible](auto &state) { state.Visible = visible; };
+    return item.kind == CardItemRef::LabelItem ? editLabel(item.index, show) : editLogo(item.index, show);
+}
+
+const CardLabel *CardDocument::createLabel(int index)
+{
+    const int before = labelCount();
+    const CardLabel *label = m_card.createLabel(index);
+    if (label && labelCount() != before)
+        emit stackingChanged();
+    return label;
+}
+
+const CardLogo *CardDocument::createLogo(int index)
+{
+    const int before = logoCount();
+    const CardLogo *logo = m_card.createLogo(index);
+    if (logo && logoCount() != before)
+        emit stackingChanged();
+    return logo;
 }
 
 bool CardDocument::bringToFront(CardItemRef item)
 {
-    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
-    if (it == m_stack.end())
+    if (!m_card.bringToFront(item))
         return false;
-    std::rotate(it, it + 1, m_stack.end());
+    emit stackingChanged();
     return true;
 }
 
 bool CardDocument::sendToBack(CardItemRef item)
 {
-    const auto it = std::find(m_stack.begin(), m_stack.end(), item);
-    if (it == m_stack.end())
+    if (!m_card.sendToBack(item))
         return false;
-    std::rotate(m_stack.begin(), it, it + 1);
+    emit stackingChanged();
     return true;
 }
 
-bool CardDocument::isOnTop(CardItemRef item) const
+bool CardDocument::setMerge(const QString &list, int copies)
 {
-    return !m_stack.empty() && m_stack.back() == item;
+    if (list == m_card.mergeList && copies == m_card.mergeCopies)
+        return false;
+    m_card.mergeList = list;
+    m_card.mergeCopies = copies;
+    emit mergeChanged();
+    return true;
 }
 
-std::optional<QRectF> CardDocument::itemRect(CardItemRef item) const
+bool CardDocument::setStackingOrder(const std::vector<CardItemRef> &order)
 {
-    if (item.kind == CardItemRef::LabelItem) {
-        const CardLabel *label = Label(item.index);
-        if (!label || !label->Visible)
-            return std::nullopt;
-        return QRectF(label->Left, label->Top, label->Width(), label->Height());
-    }
-    const CardLogo *logo = Logo(item.index);
-    if (!logo || !logo->Visible)
-        return std::nullopt;
-    return QRectF(logo->Left, logo->Top, logo->Width(), logo->Height());
+    if (order == m_card.stackingOrder())
+        return false;
+    m_card.setStackingOrder(order);
+    emit stackingChanged();
+    return true;
 }
 
-std::optional<CardItemRef> CardDocument::itemAt(const QPointF &p) const
+bool CardDocument::restoreAppearance(const CardBackground &background, const std::vector<ImageEffect> &effects)
 {
-    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
-        const std::optional<QRectF> rect = itemRect(*it);
-        if (rect && rect->contains(p))
-            return *it;
-    }
-    return std::nullopt;
+    if (background == m_card.background() && effects == m_card.Effects)
+        return false;
+    m_card.setBackground(background);
+    m_card.Effects = effects;
+    emit backgroundChanged();
+    return true;
+}
+
+bool CardDocument::setBackground(const CardBackground &background)
+{
+    if (background == m_card.background() && m_card.Effects.empty())
+        return false;
+    m_card.setBackground(background);
+    m_card.Effects.clear();
+    emit backgroundChanged();
+    return true;
+}
+
+void CardDocument::addEffect(const ImageEffect &effect)
+{
+    m_card.Effects.push_back(effect);
+    emit effectAdded(effect);
+}
+
+bool CardDocument::clearEffects()
+{
+    if (m_card.Effects.empty())
+        return false;
+    m_card.Effects.clear();
+    emit backgroundChanged();
+    return true;
 }

@@ -1,91 +1,146 @@
 #pragma once
 
-#include "CardItemRef.h"
-#include "CardLabel.h"
-#include "CardLogo.h"
-#include "imaging/ImageEffects.h"
-#include "platform/Colors.h"
+#include "CardData.h"
 
-#include <QRectF>
-#include <QString>
-#include <deque>
-#include <optional>
-#include <vector>
+#include <QObject>
+#include <utility>
 
-// Everything one business card is, without any window: its size, its
-// labels and logos with their stacking order, the description of its
-// background and the picture effects applied since the background was last
-// painted. The project file reads and writes it, the new-project wizard
-// builds one, the card window shows and edits it, and the renderer draws
-// it at any resolution.
-class CardDocument {
+// The card being edited. It holds the card's content (a CardData) and
+// changes it only through its own operations, each of which tells what
+// changed: the card window, the tool panel, the status bar and any other
+// view observe these signals instead of being told by hand, and a change
+// that changes nothing says nothing.
+//
+// Items are never destroyed: deleting one hides it (itemRemoved), showing
+// it again adds it back (itemAdded).
+class CardDocument : public QObject {
+    Q_OBJECT
 public:
-    // The size a card has until its creator sets one (8,4 x 5,4 cm).
-    static constexpr double DefaultWidth = 4762.8;
-    static constexpr double DefaultHeight = 3061.8;
-    // Highest index an item can take (indexes are 16-bit).
-    static constexpr int MaxItemIndex = 32767;
+    // What changed in an item that stayed visible (or hidden).
+    enum Change : unsigned {
+        Position = 0x01,  // left, top
+        Size = 0x02,      // width, height
+        Text = 0x04,      // a label's text
+        Style = 0x08,     // a label's font, colour or auto-size
+        Picture = 0x10,   // a logo's picture, picture path or stretch
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
 
-    // A new card: label 1 "ZONE DE TEXTE" and logo 1 showing `placeholder`,
-    // as a new card window has them; white background.
-    explicit CardDocument(const QImage &placeholder = {});
+    explicit CardDocument(const QImage &placeholder = {}, QObject *parent = nullptr);
 
-    // Outer size in twips; the card has no border, so it is also the
-    // drawable size.
-    double width() const { return m_width; }
-    double height() const { return m_height; }
-    void setSize(double widthTwips, double heightTwips);
+    // The whole content, for drawing, saving or keeping a copy.
+    const CardData &data() const { return m_card; }
 
-    // Background description: kind 0 default (white), 1 three-colour
-    // gradient, 2 picture stretched over the card.
-    int NumFond = 0;
-    OleColor Color1 = 0; // gradient stops 0, 5 and 10
-    OleColor Color2 = 0;
-    OleColor Color3 = 0;
-    int NumOption = 0;          // gradient orientation 0..8
-    QString BackgroundPicture;  // full path of the picture (kind 2)
+    double width() const { return m_card.width(); }
+    double height() const { return m_card.height(); }
+    const CardLabel *Label(int index) const { return m_card.Label(index); }
+    const CardLogo *Logo(int index) const { return m_card.Logo(index); }
+    int labelCount() const { return m_card.labelCount(); }
+    int logoCount() const { return m_card.logoCount(); }
+    // A label or logo that exists and is visible.
+    const CardLabel *visibleLabel(int index) const;
+    const CardLogo *visibleLogo(int index) const;
+    const std::vector<CardItemRef> &stackingOrder() const { return m_card.stackingOrder(); }
+    std::optional<QRectF> itemRect(CardItemRef item) const { return m_card.itemRect(item); }
+    std::optional<CardItemRef> itemAt(const QPointF &cardTwips) const { return m_card.itemAt(cardTwips); }
+    CardBackground background() const { return m_card.background(); }
+    const std::vector<ImageEffect> &effects() const { return m_card.Effects; }
+    // Index of the label and of the logo slot created last (NumLabel,
+    // NumLogo): bookkeeping of the add commands, not part of the card.
+    int NumLabel() const { return m_card.NumLabel; }
+    int NumLogo() const { return m_card.NumLogo; }
+    void setLastCreated(CardItemRef item);
 
-    // Effects applied since the background was last painted, oldest first.
-    // Never saved: painting the background again forgets them.
-    std::vector<ImageEffect> Effects;
+    // Replaces the whole content (a project read, a wizard's card).
+    void assign(const CardData &card);
 
-    // Index of the label and of the logo slot created last.
-    int NumLabel = 1;
-    int NumLogo = 1;
+    bool setSize(double widthTwips, double heightTwips);
 
-    // Items by index (1 and up); null when no such item was ever created.
-    CardLabel *Label(int index);
-    CardLogo *Logo(int index);
-    const CardLabel *Label(int index) const;
-    const CardLogo *Logo(int index) const;
-    int labelCount() const { return int(m_labels.size()); } // highest label index
-    int logoCount() const { return int(m_logos.size()); }
+    // Changes a copy of an item with `edit`, then gives the item that state
+    // (its index stays). False when the item does not exist or nothing
+    // changed.
+    template <typename Edit>
+    bool editLabel(int index, Edit &&edit);
+    template <typename Edit>
+    bool editLogo(int index, Edit &&edit);
+    bool moveItem(CardItemRef item, const QPointF &topLeft);
+    bool setItemVisible(CardItemRef item, bool visible);
 
-    // Creates item `index` as a copy of item 1's look (text, font, colour,
-    // picture, tag, size), hidden, on top of the others; its creator then
-    // places and shows it. Only the next index (highest + 1) can be
-    // created; an existing index returns the existing item; any other, or
-    // one beyond MaxItemIndex, gives null.
-    CardLabel *createLabel(int index);
-    CardLogo *createLogo(int index);
+    // Creates item `index` hidden, as CardData does; null when it cannot.
+    const CardLabel *createLabel(int index);
+    const CardLogo *createLogo(int index);
 
-    // One stacking order for labels and logos, bottom first.
-    const std::vector<CardItemRef> &stackingOrder() const { return m_stack; }
-    // False when the item does not exist.
     bool bringToFront(CardItemRef item);
     bool sendToBack(CardItemRef item);
-    bool isOnTop(CardItemRef item) const;
+    // A whole stacking order given back (undo, redo).
+    bool setStackingOrder(const std::vector<CardItemRef> &order);
 
-    // A visible item's rectangle on the card (twips); nothing when the item
-    // is hidden or does not exist.
-    std::optional<QRectF> itemRect(CardItemRef item) const;
-    // The topmost visible item containing a point of the card (twips).
-    std::optional<CardItemRef> itemAt(const QPointF &cardTwips) const;
+    // A new description: the background is painted again from it, which
+    // forgets the effects. False when neither changed.
+    bool setBackground(const CardBackground &background);
+    void addEffect(const ImageEffect &effect);
+    // Forgets the effects; false when there were none.
+    bool clearEffects();
+    // A description and the effects over it given back together (undo,
+    // redo).
+    bool restoreAppearance(const CardBackground &background, const std::vector<ImageEffect> &effects);
+
+    // The list the card is merged with and the copies of each record; an
+    // empty list: no merge.
+    const QString &mergeList() const { return m_card.mergeList; }
+    int mergeCopies() const { return m_card.mergeCopies; }
+    bool setMerge(const QString &list, int copies);
+
+    // What differs between two states of an item (visibility aside).
+    static Changes compare(const CardLabel &a, const CardLabel &b);
+    static Changes compare(const CardLogo &a, const CardLogo &b);
+
+signals:
+    void itemAdded(CardItemRef item);
+    void itemRemoved(CardItemRef item);
+    void itemChanged(CardItemRef item, CardDocument::Changes what);
+    void stackingChanged();
+    // The description changed or the effects were forgotten: the
+    // background is to be painted again.
+    void backgroundChanged();
+    // One more effect, to apply over the background as it shows.
+    void effectAdded(const ImageEffect &effect);
+    void sizeChanged();
+    // Another list, or other copies.
+    void mergeChanged();
+    // Everything changed.
+    void reset();
 
 private:
-    double m_width = DefaultWidth;
-    double m_height = DefaultHeight;
-    std::deque<CardLabel> m_labels;
-    std::deque<CardLogo> m_logos;
-    std::vector<CardItemRef> m_stack;
+    bool setLabel(int index, const CardLabel &state);
+    bool setLogo(int index, const CardLogo &state);
+    // Signals the difference between an item's old and new visibility
+    // and properties.
+    void announce(CardItemRef item, bool wasVisible, bool visible, Changes changes);
+
+    CardData m_card;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(CardDocument::Changes)
+
+template <typename Edit>
+bool CardDocument::editLabel(int index, Edit &&edit)
+{
+    const CardLabel *label = Label(index);
+    if (!label)
+        return false;
+    CardLabel state = *label;
+    std::forward<Edit>(edit)(state);
+    return setLabel(index, state);
+}
+
+template <typename Edit>
+bool CardDocument::editLogo(int index, Edit &&edit)
+{
+    const CardLogo *logo = Logo(index);
+    if (!logo)
+        return false;
+    CardLogo state = *logo;
+    std::forward<Edit>(edit)(state);
+    return setLogo(index, state);
+}

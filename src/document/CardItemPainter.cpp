@@ -34,9 +34,16 @@ void paintLabel(QPainter &painter, const CardLabel &label, double twipsPerPixel,
     painter.setFont(f);
     painter.setPen(Colors::toQColor(label.ForeColor, palette));
     const double x = label.Left / twipsPerPixel;
+    const double width = label.Width() / twipsPerPixel;
     double baseline = label.Top / twipsPerPixel + metrics.ascent();
     for (const QString &line : CardLabel::lines(label.Caption())) {
-        painter.drawText(QPointF(x, baseline), line);
+        // Lines of a centred or right-aligned label sit in its width.
+        double left = x;
+        if (label.alignment() != CardLabel::AlignLeft) {
+            const double room = width - metrics.horizontalAdvance(line);
+            left += label.alignment() == CardLabel::AlignCentre ? room / 2 : room;
+        }
+        painter.drawText(QPointF(left, baseline), line);
         baseline += metrics.lineSpacing();
     }
     painter.restore();

@@ -151,6 +151,7 @@ void CardLabel::copyLookFrom(const CardLabel &other)
     m_strike = other.m_strike;
     ForeColor = other.ForeColor;
     m_autoSize = other.m_autoSize;
+    m_alignment = other.m_alignment;
     m_width = other.m_width;
     m_height = other.m_height;
 }
@@ -158,6 +159,12 @@ void CardLabel::copyLookFrom(const CardLabel &other)
 void CardLabel::fit()
 {
     const QSizeF size = textSize(m_caption, font());
+    const float oldWidth = m_width;
     m_width = float(size.width());
     m_height = float(size.height());
+    // A centred label keeps its centre, a right-aligned one its right edge.
+    if (m_alignment == AlignCentre)
+        Left += (oldWidth - m_width) / 2;
+    else if (m_alignment == AlignRight)
+        Left += oldWidth - m_width;
 }

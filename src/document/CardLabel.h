@@ -15,7 +15,6 @@ public:
     CardLabel();
 
     int index = 0;            // identity inside its card, never reused
-    QString Tag;              // undo text of the edit commands
 
     const QString &Caption() const { return m_caption; }
     void setCaption(const QString &text);
@@ -49,23 +48,30 @@ public:
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
+    // How the lines sit in the label, and which edge stays put when the
+    // label sizes itself to a new text or font: left (the usual), centre
+    // or right.
+    enum Alignment { AlignLeft = 0, AlignCentre = 1, AlignRight = 2 };
+    Alignment alignment() const { return m_alignment; }
+    void setAlignment(Alignment alignment) { m_alignment = alignment; }
+
     bool Visible = true;
 
-    // The size of `text` in `font`, in twips, as a label shows it: the
-    // widest line by the line spacing times the number of lines, measured
-    // at 96 dpi (15 twips per pixel) whatever the screen. An empty text is
-    // one line high and 0 wide.
-    static QSizeF textSize(const QString &text, const QFont &font);
     // The lines of a text (CR LF, LF or a lone CR break a line).
     static QStringList lines(const QString &text);
     // The resolution labels are measured at.
     static double measureDpi();
 
-    // Copies text, font, colour and size from `other` (index, position,
-    // visibility and tag stay).
+    // Copies text, font, colour, alignment and size from `other` (index,
+    // position, visibility stay).
     void copyLookFrom(const CardLabel &other);
 
 private:
+    // The size of `text` in `font`, in twips, as a label shows it: the
+    // widest line by the line spacing times the number of lines, measured
+    // at 96 dpi (15 twips per pixel) whatever the screen. An empty text is
+    // one line high and 0 wide.
+    static QSizeF textSize(const QString &text, const QFont &font);
     void fit();
 
     QString m_caption;
@@ -76,6 +82,7 @@ private:
     bool m_underline = false;
     bool m_strike = false;
     bool m_autoSize = true;
+    Alignment m_alignment = AlignLeft;
     float m_width = 0;
     float m_height = 0;
 };

@@ -25,7 +25,7 @@ void CardLogo::setStretch(bool on)
 void CardLogo::copyLookFrom(const CardLogo &other)
 {
     m_picture = other.m_picture;
-    Tag = other.Tag;
+    picturePath = other.picturePath;
     m_stretch = other.m_stretch;
     m_width = other.m_width;
     m_height = other.m_height;

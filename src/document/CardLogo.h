@@ -9,7 +9,9 @@
 class CardLogo {
 public:
     int index = 0;
-    QString Tag;              // full path of the picture file, empty if none
+    // Full path of the picture file (saved as the logo's "Tag"), empty
+    // when the logo shows no picture of a file.
+    QString picturePath;
 
     const QImage &Picture() const { return m_picture; }
     void setPicture(const QImage &picture);
@@ -25,7 +27,7 @@ public:
 
     bool Visible = true;
 
-    // Copies picture, tag, stretch flag and size from `other`.
+    // Copies picture, picture path, stretch flag and size from `other`.
     void copyLookFrom(const CardLogo &other);
 
 private:

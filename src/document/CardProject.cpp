@@ -2,7 +2,7 @@
 
 namespace CardProject {
 
-ProjectData describe(const CardDocument &card)
+ProjectData describe(const CardData &card)
 {
     ProjectData data;
     data.width = card.width();
@@ -14,13 +14,13 @@ ProjectData describe(const CardDocument &card)
             continue;
         data.labels.push_back({label.Caption(), label.FontName(), label.FontBold(), label.FontItalic(),
                                label.FontSize(), label.FontStrikethru(), label.FontUnderline(),
-                               label.ForeColor, label.Top, label.Left});
+                               label.ForeColor, label.Top, label.Left, int(label.alignment())});
     }
     for (int i = 1; i <= card.logoCount(); ++i) {
         const CardLogo &logo = *card.Logo(i);
-        if (!logo.Visible || logo.Tag.isEmpty())
+        if (!logo.Visible || logo.picturePath.isEmpty())
             continue;
-        ProjectLogo item{logo.Top, logo.Left, logo.Tag, logo.Stretch(), std::nullopt, std::nullopt};
+        ProjectLogo item{logo.Top, logo.Left, logo.picturePath, logo.Stretch(), std::nullopt, std::nullopt};
         if (logo.Stretch()) {
             item.width = logo.Width();
             item.height = logo.Height();
@@ -35,22 +35,26 @@ ProjectData describe(const CardDocument &card)
     bg.color3 = card.Color3;
     bg.option = card.NumOption;
     bg.picture = card.BackgroundPicture;
+    if (!card.mergeList.isEmpty())
+        data.merge = ProjectMerge{card.mergeList, card.mergeCopies};
     return data;
 }
 
 namespace {
 
-void toFront(CardDocument &card, CardItemRef item)
+void toFront(CardData &card, CardItemRef item)
 {
     if (!card.isOnTop(item))
         card.bringToFront(item);
 }
 
-void applyLabel(CardDocument &card, CardLabel &label, const ProjectLabel &in)
+void applyLabel(CardData &card, CardLabel &label, const ProjectLabel &in)
 {
     // Auto-size ends up on, as the file reader sets it; the label is sized
-    // to its text once, after every property is in place.
+    // to its text once, after every property is in place, at the place the
+    // file gives it: its alignment comes last.
     label.setAutoSize(false);
+    label.setAlignment(CardLabel::AlignLeft);
     label.Visible = true;
     toFront(card, {CardItemRef::LabelItem, label.index});
     label.setCaption(in.caption);
@@ -74,9 +78,10 @@ void applyLabel(CardDocument &card, CardLabel &label, const ProjectLabel &in)
     if (in.left)
         label.Left = *in.left;
     label.setAutoSize(true);
+    label.setAlignment(CardLabel::Alignment(in.alignment));
 }
 
-void applyLogo(CardDocument &card, CardLogo &logo, const ProjectLogo &in, const QImage &placeholder,
+void applyLogo(CardData &card, CardLogo &logo, const ProjectLogo &in, const QImage &placeholder,
                PictureFile::Cache &pictures)
 {
     logo.Visible = true;
@@ -86,7 +91,7 @@ void applyLogo(CardDocument &card, CardLogo &logo, const ProjectLogo &in, const 
     if (in.left)
         logo.Left = *in.left;
     // The tag keeps the path as written, even when it names no picture here.
-    logo.Tag = in.tag;
+    logo.picturePath = in.tag;
     const QImage picture = pictures.load(in.tag);
     logo.setPicture(picture.isNull() ? placeholder : picture);
     logo.setStretch(in.stretch);
@@ -94,7 +99,7 @@ void applyLogo(CardDocument &card, CardLogo &logo, const ProjectLogo &in, const 
         logo.setSize(in.width.value_or(logo.Width()), in.height.value_or(logo.Height()));
 }
 
-void applyBackground(CardDocument &card, const ProjectBackground &in)
+void applyBackground(CardData &card, const ProjectBackground &in)
 {
     if (in.kind)
         card.NumFond = *in.kind;
@@ -117,7 +122,7 @@ void applyBackground(CardDocument &card, const ProjectBackground &in)
 
 } // namespace
 
-int apply(const ProjectData &data, CardDocument &card, const QImage &placeholder, PictureFile::Cache &pictures)
+int apply(const ProjectData &data, CardData &card, const QImage &placeholder, PictureFile::Cache &pictures)
 {
     if (data.width || data.height)
         card.setSize(data.width.value_or(card.width()), data.height.value_or(card.height()));
@@ -140,10 +145,12 @@ int apply(const ProjectData &data, CardDocument &card, const QImage &placeholder
         applyLogo(card, *logo, data.logos[std::size_t(i - 1)], placeholder, pictures);
     }
     applyBackground(card, data.background);
+    card.mergeList = data.merge ? data.merge->file : QString();
+    card.mergeCopies = data.merge ? data.merge->copies : 1;
     return refused;
 }
 
-LoadResult load(const QString &path, CardDocument &card, const QImage &placeholder)
+LoadResult load(const QString &path, CardData &card, const QImage &placeholder)
 {
     ProfileFile file;
     if (!file.load(path))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CardDocument.h"
+#include "CardData.h"
 #include "PictureFile.h"
 #include "ProjectFile.h"
 
@@ -9,7 +9,7 @@
 // the size and the background description. Effects are never saved.
 namespace CardProject {
 
-ProjectData describe(const CardDocument &card);
+ProjectData describe(const CardData &card);
 
 // Fills a card made as a new window has it (label 1 and logo 1 only) with a
 // file's content: the size, each label and logo (created in file order,
@@ -17,11 +17,11 @@ ProjectData describe(const CardDocument &card);
 // value the file does not hold leaves the property as it was; a logo
 // whose picture cannot be read shows `placeholder`. Returns how many
 // labels and logos of the file the card could not take.
-int apply(const ProjectData &data, CardDocument &card, const QImage &placeholder, PictureFile::Cache &pictures);
+int apply(const ProjectData &data, CardData &card, const QImage &placeholder, PictureFile::Cache &pictures);
 
 // Reads a project file into a new card (as apply does). Incomplete: read,
 // but the file holds more labels or logos than the card could take.
 enum class LoadResult { Loaded, Incomplete, Unreadable, NoProject };
-LoadResult load(const QString &path, CardDocument &card, const QImage &placeholder);
+LoadResult load(const QString &path, CardData &card, const QImage &placeholder);
 
 } // namespace CardProject

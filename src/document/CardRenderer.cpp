@@ -22,7 +22,7 @@ void drawEdgeLine(Surface &surface)
     surface.box(0, 0, right, bottom, Colors::LightGrey);
 }
 
-void paintGradient(const CardDocument &card, Surface &surface)
+void paintGradient(const CardData &card, Surface &surface)
 {
     // A painter of the card's own: its stops come from the card, never
     // from what another window left in a shared one.
@@ -36,7 +36,7 @@ void paintGradient(const CardDocument &card, Surface &surface)
 
 // Whether every visible item lies within `area` (device pixels at
 // `twipsPerPixel`).
-bool itemsInside(const CardDocument &card, double twipsPerPixel, const QRectF &area)
+bool itemsInside(const CardData &card, double twipsPerPixel, const QRectF &area)
 {
     for (int n = 1; n <= card.logoCount(); ++n) {
         const CardLogo *logo = card.Logo(n);
@@ -53,7 +53,7 @@ bool itemsInside(const CardDocument &card, double twipsPerPixel, const QRectF &a
 
 } // namespace
 
-bool paintBackground(const CardDocument &card, Surface &surface, const QImage *picture)
+bool paintBackground(const CardData &card, Surface &surface, const QImage *picture)
 {
     surface.setBackColor(Colors::White);
     surface.cls();
@@ -78,13 +78,13 @@ bool paintBackground(const CardDocument &card, Surface &surface, const QImage *p
     }
 }
 
-void replayEffects(const CardDocument &card, QImage &image, double twipsPerPixel)
+void replayEffects(const CardData &card, QImage &image, double twipsPerPixel)
 {
     for (const ImageEffect &effect : card.Effects)
         ImageEffects::apply(image, effect, twipsPerPixel);
 }
 
-QImage background(const CardDocument &card, double twipsPerPixel, bool *ok, const QImage *picture)
+QImage background(const CardData &card, double twipsPerPixel, bool *ok, const QImage *picture)
 {
     Surface surface(card.width(), card.height(), twipsPerPixel);
     const bool painted = paintBackground(card, surface, picture);
@@ -95,7 +95,7 @@ QImage background(const CardDocument &card, double twipsPerPixel, bool *ok, cons
     return image;
 }
 
-void paintItem(QPainter &painter, const CardDocument &card, CardItemRef item, double twipsPerPixel,
+void paintItem(QPainter &painter, const CardData &card, CardItemRef item, double twipsPerPixel,
                const QPalette &palette)
 {
     if (item.kind == CardItemRef::LabelItem) {
@@ -109,7 +109,7 @@ void paintItem(QPainter &painter, const CardDocument &card, CardItemRef item, do
     }
 }
 
-void paintFlattenedItems(QPainter &painter, const CardDocument &card, double twipsPerPixel, const QPalette &palette)
+void paintFlattenedItems(QPainter &painter, const CardData &card, double twipsPerPixel, const QPalette &palette)
 {
     for (int n = 1; n <= card.logoCount(); ++n)
         paintItem(painter, card, {CardItemRef::LogoItem, n}, twipsPerPixel, palette);
@@ -117,7 +117,7 @@ void paintFlattenedItems(QPainter &painter, const CardDocument &card, double twi
         paintItem(painter, card, {CardItemRef::LabelItem, n}, twipsPerPixel, palette);
 }
 
-QImage flatten(const CardDocument &card, double twipsPerPixel, const QPalette &palette)
+QImage flatten(const CardData &card, double twipsPerPixel, const QPalette &palette)
 {
     QImage image = background(card, twipsPerPixel);
     if (image.isNull())
@@ -129,7 +129,7 @@ QImage flatten(const CardDocument &card, double twipsPerPixel, const QPalette &p
     return image;
 }
 
-void paint(QPainter &painter, const CardDocument &card, const QRectF &target, const QImage &background,
+void paint(QPainter &painter, const CardData &card, const QRectF &target, const QImage &background,
            const QPalette &palette)
 {
     if (!(card.width() > 0) || !(card.height() > 0) || !(target.width() > 0) || !(target.height() > 0))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CardDocument.h"
+#include "CardData.h"
 
 #include <QImage>
 #include <QPalette>
@@ -28,38 +28,38 @@ namespace CardRenderer {
 // when the caller already has it; otherwise it is read from the card's
 // path. Effects are not applied. False when a picture background cannot be
 // read: the surface is then left white.
-bool paintBackground(const CardDocument &card, Surface &surface, const QImage *picture = nullptr);
+bool paintBackground(const CardData &card, Surface &surface, const QImage *picture = nullptr);
 
 // Applies the card's effects, oldest first, to a picture of its background
 // made at `twipsPerPixel`.
-void replayEffects(const CardDocument &card, QImage &image, double twipsPerPixel);
+void replayEffects(const CardData &card, QImage &image, double twipsPerPixel);
 
 // The card's background with its effects, as a picture of the card at
 // `twipsPerPixel`. `ok` (when given) tells whether a picture background
 // could be read.
-QImage background(const CardDocument &card, double twipsPerPixel, bool *ok = nullptr,
+QImage background(const CardData &card, double twipsPerPixel, bool *ok = nullptr,
                   const QImage *picture = nullptr);
 
 // One visible item drawn at its place, in device pixels at `twipsPerPixel`
 // (a hidden or missing item draws nothing).
-void paintItem(QPainter &painter, const CardDocument &card, CardItemRef item, double twipsPerPixel,
+void paintItem(QPainter &painter, const CardData &card, CardItemRef item, double twipsPerPixel,
                const QPalette &palette);
 
 // The items as a flattened card has them, whatever their stacking on
 // screen: every visible logo by index, then every visible label by index,
 // so every label lies above every logo.
-void paintFlattenedItems(QPainter &painter, const CardDocument &card, double twipsPerPixel,
+void paintFlattenedItems(QPainter &painter, const CardData &card, double twipsPerPixel,
                          const QPalette &palette);
 
 // The flattened card as an opaque picture at `twipsPerPixel`.
-QImage flatten(const CardDocument &card, double twipsPerPixel, const QPalette &palette = QPalette());
+QImage flatten(const CardData &card, double twipsPerPixel, const QPalette &palette = QPalette());
 
 // Draws the flattened card stretched over `target` (the painter's device
 // coordinates), on any device: `background` (from background(), made once
 // for a whole job at the resolution pictures need) is drawn over the card,
 // logos as pictures, labels as text, so a PDF or a printer keeps them
 // vector.
-void paint(QPainter &painter, const CardDocument &card, const QRectF &target, const QImage &background,
+void paint(QPainter &painter, const CardData &card, const QRectF &target, const QImage &background,
            const QPalette &palette = QPalette());
 
 } // namespace CardRenderer

@@ -15,6 +15,9 @@ const QString Fond = QStringLiteral("FOND");
 const QString LabelSection = QStringLiteral("LABEL");
 const QString LogoSection = QStringLiteral("LOGO");
 const QString Count = QStringLiteral("Nombre");
+const QString MergeSection = QStringLiteral("FUSION");
+// Copies of each record: a sheet's worth at most, far above need.
+constexpr int MaxCopies = 1000;
 
 QString itemSection(const QString &kind, int number)
 {
@@ -52,6 +55,11 @@ void writeLabel(ProfileFile &out, const QString &section, const ProjectLabel &la
     out.writeString(section, QStringLiteral("ForeColor"), intText(label.foreColor));
     out.writeString(section, QStringLiteral("Top"), lengthText(label.top));
     out.writeString(section, QStringLiteral("Left"), lengthText(label.left));
+    // A later addition, last and only when used: a card of left-aligned
+    // labels is written as before, and readers that do not know the key
+    // skip it.
+    if (label.alignment != 0)
+        out.writeString(section, QStringLiteral("Alignement"), QString::number(label.alignment));
 }
 
 void writeLogo(ProfileFile &out, const QString &section, const ProjectLogo &logo)
@@ -157,6 +165,8 @@ ProjectLabel readLabel(const ProfileFile &in, const QString &section)
     label.foreColor = TextConv::toInt32(value("ForeColor"));
     label.top = position(value("Top"));
     label.left = position(value("Left"));
+    const std::optional<std::int16_t> alignment = TextConv::toInt16(value("Alignement"));
+    label.alignment = alignment && *alignment >= 1 && *alignment <= 2 ? *alignment : 0;
     return label;
 }
 
@@ -205,6 +215,10 @@ ProfileFile write(const ProjectData &data)
 
     out.writeString(LabelSection, Count, QString::number(data.labels.size()));
     out.writeString(LogoSection, Count, QString::number(data.logos.size()));
+    if (data.merge) {
+        out.writeString(MergeSection, QStringLiteral("Fichier"), data.merge->file);
+        out.writeString(MergeSection, QStringLiteral("Copies"), QString::number(data.merge->copies));
+    }
     return out;
 }
 
@@ -236,6 +250,11 @@ ProjectData read(const ProfileFile &in)
     bg.color3 = TextConv::toInt32(in.readString(Fond, QStringLiteral("Color3")));
     bg.option = int16(in.readString(Fond, QStringLiteral("Option")));
     bg.picture = in.readString(Fond, QStringLiteral("Picture"));
+    const QString list = in.readString(MergeSection, QStringLiteral("Fichier"));
+    if (!list.isEmpty()) {
+        const std::optional<std::int16_t> copies = TextConv::toInt16(in.readString(MergeSection, QStringLiteral("Copies")));
+        data.merge = ProjectMerge{list, copies && *copies >= 1 && *copies <= MaxCopies ? int(*copies) : 1};
+    }
     return data;
 }
 

@@ -24,6 +24,8 @@ struct ProjectLabel {
     std::optional<OleColor> foreColor;
     std::optional<float> top;
     std::optional<float> left;
+    // 0 left (written only when not), 1 centred, 2 right.
+    int alignment = 0;
 
     friend bool operator==(const ProjectLabel &, const ProjectLabel &) = default;
 };
@@ -51,6 +53,14 @@ struct ProjectBackground {
     friend bool operator==(const ProjectBackground &, const ProjectBackground &) = default;
 };
 
+// The list a card is merged with: the file and the copies of each record.
+struct ProjectMerge {
+    QString file;
+    int copies = 1;
+
+    friend bool operator==(const ProjectMerge &, const ProjectMerge &) = default;
+};
+
 struct ProjectData {
     // Outer size of the card, twips.
     std::optional<double> width;
@@ -58,6 +68,10 @@ struct ProjectData {
     std::vector<ProjectLabel> labels;
     std::vector<ProjectLogo> logos;
     ProjectBackground background;
+    // A later addition, section [FUSION] after the others, written only
+    // for a card merged with a list: a card without one is written as
+    // before, and readers that do not know it skip it.
+    std::optional<ProjectMerge> merge;
     // Items the file holds beyond what a card keeps (MaxItems of each
     // kind): read, they are not described here.
     int leftOut = 0;
@@ -66,10 +80,10 @@ struct ProjectData {
 };
 
 // Writes and reads the sections and keys of a project file, in the order
-// and with the value forms that the Windows program uses: lengths as
-// singles with a decimal comma, "Vrai"/"Faux", signed 32-bit colours,
-// sections [FORMAT], [LABEL 1..n], [LOGO 1..m], [FOND], then the counts in
-// [LABEL] and [LOGO].
+// and with the value forms of existing project files written on Windows:
+// lengths as singles with a decimal comma, "Vrai"/"Faux", signed 32-bit
+// colours, sections [FORMAT], [LABEL 1..n], [LOGO 1..m], [FOND], then the
+// counts in [LABEL] and [LOGO].
 namespace ProjectFile {
 
 // Items a card can hold: indexes are 16-bit. The reader never describes

@@ -11,11 +11,7 @@
 // the pure hue in the middle column, white at the right edge).
 namespace ColorField {
 
-// The colour of pixel (x, y) of a field of `size` pixels; black outside.
-OleColor colorAt(QSize size, int x, int y);
-
-// The whole field, every pixel being colorAt() of its position (opaque
-// RGB32, device pixel ratio 1).
+// The whole field (opaque RGB32, device pixel ratio 1); black outside it.
 QImage picture(QSize size);
 
 } // namespace ColorField

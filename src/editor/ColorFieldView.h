@@ -16,13 +16,6 @@ class ColorFieldView : public QWidget {
 public:
     explicit ColorFieldView(QWidget *parent = nullptr);
 
-    // The picture shown, in device pixels.
-    const QImage &picture();
-    // The colour of the picture's pixel under a point of the control;
-    // nothing outside it.
-    std::optional<OleColor> colorUnder(const QPointF &pos);
-    // The device pixel under a point of the control.
-    static QPoint devicePixel(const QPointF &pos, qreal devicePixelRatio);
 
     QSize sizeHint() const override;
 
@@ -39,6 +32,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    // The picture shown, in device pixels.
+    const QImage &picture();
+    // The colour of the picture's pixel under a point of the control;
+    // nothing outside it.
+    std::optional<OleColor> colorUnder(const QPointF &pos);
+    // The device pixel under a point of the control.
+    static QPoint devicePixel(const QPointF &pos, qreal devicePixelRatio);
     void point(const QPointF &pos, Qt::MouseButtons buttons);
 
     QImage m_picture;

@@ -16,9 +16,6 @@ public:
 
     // The printable families of this system.
     static FontList system();
-    // A family name without the maker that the font system appends when
-    // two makers installed it ("Nimbus Sans [urw]" is "Nimbus Sans").
-    static QString familyName(const QString &systemFamily);
 
     const QStringList &names() const { return m_names; }
     int count() const { return int(m_names.size()); }
@@ -26,6 +23,9 @@ public:
     QString find(const QString &name) const;
 
 private:
+    // A family name without the maker that the font system appends when
+    // two makers installed it ("Nimbus Sans [urw]" is "Nimbus Sans").
+    static QString familyName(const QString &systemFamily);
     QStringList m_names;
     QHash<QString, QString> m_byFoldedName;
 };

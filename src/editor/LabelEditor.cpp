@@ -37,6 +37,12 @@ void LabelEditor::Control_Texte(int index, const CardLabel &label)
     m_shape = Colors::resolve(label.ForeColor);
     m_labelA.setFontUnderline(label.FontUnderline());
     setBold(label.FontBold());
+    m_labelA.setAlignment(label.alignment());
+}
+
+void LabelEditor::setAlignment(CardLabel::Alignment alignment)
+{
+    m_labelA.setAlignment(alignment);
 }
 
 void LabelEditor::setText(const QString &text)
@@ -114,6 +120,7 @@ bool LabelEditor::validate(Prompts &prompts) const
 
 void LabelEditor::writeBack(CardLabel &label) const
 {
+    label.setAlignment(m_labelA.alignment());
     label.setCaption(m_labelA.Caption());
     label.setFontName(m_labelA.FontName());
     label.setFontSize(m_labelA.FontSize());

@@ -51,6 +51,10 @@ public:
     // The bold box `Check1`.
     void setBold(bool on);
 
+    // How the label's lines sit and which edge it keeps when its text or
+    // font changes: left (as it was), centred or right.
+    void setAlignment(CardLabel::Alignment alignment);
+
     // The colour field: the colour under the pointer goes to the sample
     // `Shape1`; with the right button held it is also the text's colour.
     void pointed(OleColor color, bool rightButton);
@@ -70,14 +74,15 @@ public:
     // "Ok": an empty text is refused with a message (false); any other,
     // blanks only included, is accepted.
     bool validate(Prompts &prompts) const;
-    // Writes the working copy to `label`: text, font name, size, colour
-    // and boldness, in that order. Underline and the background are not
+    // Writes the working copy to `label`: its alignment first (so the
+    // label keeps that edge through what follows), then text, font name,
+    // size, colour and boldness. Underline and the background are not
     // written.
     void writeBack(CardLabel &label) const;
 
-    static QString emptyTextMessage();
 
 private:
+    static QString emptyTextMessage();
     // A colour for the text; white gets an opaque background, any other a
     // transparent one.
     void applyColor(OleColor color);

@@ -97,6 +97,9 @@ void frmEditer::buildControls()
     m_preview->setChild(m_labelA);
 
     m_bold = new QCheckBox(QStringLiteral("Permuter l'affichage du texte en gras ou normal"), this);
+    m_alignment = new QComboBox(this);
+    m_alignment->setObjectName(QStringLiteral("Alignement"));
+    m_alignment->addItems({QStringLiteral("À gauche"), QStringLiteral("Centré"), QStringLiteral("À droite")});
 
     m_foot = new DialogFoot(this);
 
@@ -128,6 +131,10 @@ void frmEditer::buildControls()
     fields->addWidget(caption(5, QStringLiteral("Aperçu du texte :")));
     fields->addWidget(m_preview);
     fields->addWidget(m_bold);
+    auto *alignment = new QHBoxLayout;
+    alignment->addWidget(new QLabel(QStringLiteral("Alignement du texte :"), this));
+    alignment->addWidget(m_alignment, 1);
+    fields->addLayout(alignment);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(px(120), px(120), px(120), px(120));
@@ -163,6 +170,10 @@ void frmEditer::wireControls()
         m_editor.setBold(on);
         showLabelA();
     });
+    connect(m_alignment, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_loading && index >= 0)
+            m_editor.setAlignment(CardLabel::Alignment(index));
+    });
     connect(m_field, &ColorFieldView::pointed, this, [this](OleColor color, Qt::MouseButtons buttons) {
         const bool right = buttons.testFlag(Qt::RightButton);
         m_editor.pointed(color, right);
@@ -193,6 +204,7 @@ void frmEditer::Control_Texte(int index, const CardLabel &label)
     m_sizes->setCurrentIndex(m_sizes->findText(m_editor.sizeText()));
     m_sizes->setEditText(m_editor.sizeText());
     m_bold->setChecked(m_editor.labelA().FontBold());
+    m_alignment->setCurrentIndex(int(m_editor.labelA().alignment()));
     m_loading = false;
     showShape();
     showLabelA();

@@ -72,6 +72,7 @@ private:
     CentredBox *m_preview = nullptr;
     QLabel *m_labelA = nullptr;
     QCheckBox *m_bold = nullptr;
+    QComboBox *m_alignment = nullptr;
     DialogFoot *m_foot = nullptr;
     bool m_loading = false;
 };

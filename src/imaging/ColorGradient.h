@@ -19,7 +19,6 @@ class Prompts;
 // for its colour swatches.
 class ColorGradient {
 public:
-    static constexpr int StopCount = 11;
     static constexpr int KindCount = 9;
 
     // Black at stop 0, white at stop 10, an even grey ramp between.
@@ -41,10 +40,6 @@ public:
     // The ramp's colour at percentage q (clamped to 0..100), interpolated
     // between the two stops around it.
     OleColor colorAt(float q) const;
-    // Blends colours a and b component by component at p percent (clamped
-    // to 0..100), rounding half to even. Uses the low 24 bits of each
-    // colour.
-    static OleColor blend(OleColor a, OleColor b, double p);
 
     // Paints the ramp over the whole target with geometry `kind` (0..8).
     // Another kind shows "Nope" (through the prompts, when given) and draws
@@ -54,7 +49,6 @@ public:
 
     // Where the "Nope" message goes; none: no message.
     void setPrompts(Prompts *prompts) { m_prompts = prompts; }
-    Prompts *prompts() const { return m_prompts; }
 
     // The target's size in the painter's terms.
     struct Geometry {
@@ -66,8 +60,6 @@ public:
         long long PH = 0;
         long long half = 0; // PH / 2, rounded half to even
     };
-    // False when the target has no pixels to paint (or absurd dimensions).
-    static bool geometryOf(const PaintTarget &target, Geometry &g);
 
     // Circle radii (twips) of the circular kind, largest first, with the
     // colour of each; empty when the half-diagonal rounds to 0.
@@ -86,6 +78,15 @@ public:
     static float linePercent(long long i, long long n, bool reversed);
 
 private:
+    static constexpr int StopCount = 11;
+
+    // Blends colours a and b component by component at p percent (clamped
+    // to 0..100), rounding half to even. Uses the low 24 bits of each
+    // colour.
+    static OleColor blend(OleColor a, OleColor b, double p);
+    // False when the target has no pixels to paint (or absurd dimensions).
+    static bool geometryOf(const PaintTarget &target, Geometry &g);
+
     struct Stop {
         OleColor color = 0;
         bool set = false;

@@ -9,6 +9,9 @@ namespace ImageEffects {
 
 namespace {
 
+// How far softening and relief reach, in twips: one screen pixel.
+constexpr double ReachTwips = 15.0;
+
 int clampByte(double v)
 {
     // Rounded half up; NaN and out-of-range values end at the bounds.

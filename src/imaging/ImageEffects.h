@@ -22,9 +22,6 @@ struct ImageEffect {
 // engrave scale their relief by amount / 100. Alpha is kept.
 namespace ImageEffects {
 
-// How far softening and relief reach, in twips: one screen pixel.
-constexpr double ReachTwips = 15.0;
-
 // Applies `effect` to every pixel of `image`; an unknown kind, an empty
 // picture or a resolution that is not positive changes nothing.
 void apply(QImage &image, const ImageEffect &effect, double twipsPerPixel);

@@ -12,7 +12,6 @@ bool LogoResize::Controle_Image(std::int16_t index, const QString &file, std::in
     if (picture.isNull())
         return false;
     m_index = index;
-    m_file = file;
     m_picture = picture;
     m_stretch = true;
     m_width = width;
@@ -24,7 +23,7 @@ bool LogoResize::Controle_Image(std::int16_t index, const QString &file, std::in
     m_tickSpacing = int(TextConv::roundHalfEven(m_maximum / 10.0));
     m_largeStep = m_tickSpacing;
     m_value = std::clamp(m_width, 0, m_maximum);
-    m_initialWidth = m_width;
+    m_openingWidth = m_width;
     return true;
 }
 
@@ -49,7 +48,7 @@ void LogoResize::setOriginalSize(bool checked)
     m_locked = checked;
     if (!checked)
         return;
-    m_value = std::clamp(m_initialWidth, 0, m_maximum);
+    m_value = std::clamp(m_openingWidth, 0, m_maximum);
     m_stretch = false;
     fitNatural();
 }

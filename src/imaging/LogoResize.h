@@ -28,11 +28,9 @@ public:
     static QString unreadableMessage(const QString &file);
 
     int index() const { return m_index; }
-    // The working copy: its picture, file, stretch flag and size in twips
-    // (unstretched: the picture's natural size, 15 twips per pixel).
+    // The working copy: its picture and size in twips (unstretched: the
+    // picture's natural size, 15 twips per pixel).
     const QImage &picture() const { return m_picture; }
-    const QString &file() const { return m_file; }
-    bool stretch() const { return m_stretch; }
     int width() const { return m_width; }
     int height() const { return m_height; }
 
@@ -42,8 +40,6 @@ public:
     int tickSpacing() const { return m_tickSpacing; }
     int largeStep() const { return m_largeStep; }
     int value() const { return m_value; }
-    // The width the dialog opened with (the slider's tag).
-    int initialWidth() const { return m_initialWidth; }
     // Locked while the original size is asked for.
     bool sliderLocked() const { return m_locked; }
 
@@ -55,7 +51,6 @@ public:
     // natural size. Unchecked: the slider free again; the preview keeps its
     // size until the slider moves.
     void setOriginalSize(bool checked);
-    bool originalSize() const { return m_locked; }
 
     Outcome outcome() const;
 
@@ -63,7 +58,6 @@ private:
     void fitNatural();
 
     int m_index = 0;
-    QString m_file;
     QImage m_picture;
     bool m_stretch = true;
     int m_width = 0;
@@ -72,6 +66,8 @@ private:
     int m_tickSpacing = 0;
     int m_largeStep = 0;
     int m_value = 0;
-    int m_initialWidth = 0;
+    // The width the dialog opened with: "original size" puts the slider
+    // back to it.
+    int m_openingWidth = 0;
     bool m_locked = false;
 };

@@ -23,10 +23,6 @@ public:
         int depth = 8;
     };
 
-    // Larger pictures are refused rather than filling the memory.
-    static constexpr int MaxSide = 30000;
-    static constexpr qint64 MaxPixels = 250'000'000;
-
     // Starts the next frame. False (see error()) when the layout is not one
     // this reads, the picture would be too large, or a frame of a
     // three-frame scan differs in width from the first.
@@ -46,6 +42,10 @@ public:
     const QString &error() const { return m_error; }
 
 private:
+    // Larger pictures are refused rather than filling the memory.
+    static constexpr int MaxSide = 30000;
+    static constexpr qint64 MaxPixels = 250'000'000;
+
     bool fail(const QString &text, bool tooLarge = false);
     bool storeLine(const uchar *line);
     uchar *rowPointer(int y);

@@ -64,15 +64,6 @@ void ScanJob::start()
     m_thread->start();
 }
 
-ScanResult ScanJob::run()
-{
-    if (m_thread || m_finished)
-        return m_result;
-    m_result = scan();
-    m_finished = true;
-    return m_result;
-}
-
 void ScanJob::cancel()
 {
     m_cancelled = true;

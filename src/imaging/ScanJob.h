@@ -27,8 +27,8 @@ enum ScanResult : int {
 // file there is kept as it was).
 //
 // Run it on a worker thread with start() (finished() then arrives on the
-// job's thread) or on the calling thread with run(). cancel() may be called
-// from any thread; it stops a running scan through sane_cancel.
+// job's thread). cancel() may be called from any thread; it stops a running
+// scan through sane_cancel.
 class ScanJob : public QObject {
     Q_OBJECT
 public:
@@ -36,18 +36,12 @@ public:
     // Cancels a scan still running and waits for its thread.
     ~ScanJob() override;
 
-    const QString &deviceName() const { return m_deviceName; }
-    const QString &outputPath() const { return m_outputPath; }
-
     // Starts the scan on a thread of its own; ignored once started.
     void start();
-    // Scans on the calling thread; returns the result.
-    ScanResult run();
     // Stops the scan (a scan not yet started will not run).
     void cancel();
-    bool isCancelRequested() const { return m_cancelled.load(); }
 
-    // Whether start() or run() has ended.
+    // Whether start() has ended.
     bool isFinished() const { return m_finished.load(); }
     // Waits for a started scan to end; false when `msecs` ran out.
     bool wait(int msecs = -1);

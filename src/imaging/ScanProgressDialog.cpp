@@ -34,7 +34,7 @@ void ScanProgressDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (m_job.isFinished())
-        QTimer::singleShot(0, this, &ScanProgressDialog::jobEnded); // run() before showing
+        QTimer::singleShot(0, this, &ScanProgressDialog::jobEnded); // ended before showing
     else
         m_job.start(); // ignored when already started
 }

@@ -25,7 +25,6 @@ public:
     bool isEmpty() const { return m_devices.isEmpty(); }
     // One line per device: "vendor model (name)".
     QStringList rows() const;
-    static QString rowText(const ScanDevice &device);
 
     // The selected row; -1 when there is no device.
     int currentRow() const { return m_current; }
@@ -35,6 +34,7 @@ public:
     QString currentName() const;
 
 private:
+    static QString rowText(const ScanDevice &device);
     QList<ScanDevice> m_devices;
     int m_current = -1;
 };

@@ -15,7 +15,6 @@ public:
     SourceDialog(ScanSourceList &sources, QWidget *parent = nullptr);
 
     QListWidget *list() const { return m_list; }
-    QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
 
     void accept() override;

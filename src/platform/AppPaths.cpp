@@ -7,6 +7,20 @@
 
 namespace AppPaths {
 
+namespace {
+
+// The installed supplied files of an executable in `executableDir`
+// (`executableDir`/../share/brivadune), empty when there are none.
+QString installedDataDir(const QString &executableDir)
+{
+    if (executableDir.isEmpty())
+        return {};
+    const QFileInfo data(executableDir + QStringLiteral("/../share/brivadune"));
+    return data.isDir() ? QDir::cleanPath(data.absoluteFilePath()) : QString();
+}
+
+} // namespace
+
 QString resolveAppDir(QStringList &args, const QString &executableDir)
 {
     static const QString option = QStringLiteral("--app-dir");
@@ -44,14 +58,6 @@ QString resolveAppDir(QStringList &args, const QString &executableDir)
     if (chosen.isEmpty())
         chosen = QDir::currentPath();
     return QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
-}
-
-QString installedDataDir(const QString &executableDir)
-{
-    if (executableDir.isEmpty())
-        return {};
-    const QFileInfo data(executableDir + QStringLiteral("/../share/brivadune"));
-    return data.isDir() ? QDir::cleanPath(data.absoluteFilePath()) : QString();
 }
 
 QString join(const QString &appDir, const QString &relative)

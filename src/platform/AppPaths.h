@@ -17,10 +17,6 @@ namespace AppPaths {
 // A folder named by the option or the variable is used as it is.
 QString resolveAppDir(QStringList &args, const QString &executableDir);
 
-// The installed supplied files of an executable in `executableDir`
-// (`executableDir`/../share/brivadune), empty when there are none.
-QString installedDataDir(const QString &executableDir);
-
 // Joins the folder and a name written with backslashes ("\Projets",
 // "\Images\Images de fond\"): backslashes become "/" and exactly one "/"
 // separates the two.

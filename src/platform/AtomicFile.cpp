@@ -22,7 +22,8 @@ int syncData(int fd)
     return g_sync ? g_sync(fd) : ::fdatasync(fd);
 }
 
-const char *const Tag = ".brivadune-";
+// The marker in every temporary copy's name.
+const char *const TempMarker = ".brivadune-";
 
 bool writeAll(int fd, const QByteArray &bytes)
 {
@@ -75,12 +76,21 @@ void syncFolder(const QByteArray &folder)
     ::close(fd);
 }
 
-} // namespace
-
-QString tempTag()
+// Removes, in `folder`, the temporary copies of this program older than
+// `maxAgeSeconds`.
+void removeStaleCopies(const QString &folder, qint64 maxAgeSeconds = 24 * 3600)
 {
-    return QString::fromLatin1(Tag);
+    const QDir dir(folder);
+    const QString pattern = QStringLiteral(".*") + QString::fromLatin1(TempMarker) + QStringLiteral("??????");
+    const QFileInfoList copies = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSeconds);
+    for (const QFileInfo &copy : copies) {
+        if (copy.lastModified().toUTC() < limit)
+            QFile::remove(copy.absoluteFilePath());
+    }
 }
+
+} // namespace
 
 bool write(const QString &path, const QByteArray &bytes)
 {
@@ -91,7 +101,7 @@ bool write(const QString &path, const QByteArray &bytes)
     removeStaleCopies(folder);
 
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
-    QByteArray temp = QFile::encodeName(QDir(folder).filePath(u'.' + target.fileName() + tempTag()))
+    QByteArray temp = QFile::encodeName(QDir(folder).filePath(u'.' + target.fileName() + QString::fromLatin1(TempMarker)))
         + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
@@ -107,20 +117,6 @@ bool write(const QString &path, const QByteArray &bytes)
     }
     syncFolder(QFile::encodeName(folder));
     return true;
-}
-
-int removeStaleCopies(const QString &folder, qint64 maxAgeSeconds)
-{
-    const QDir dir(folder);
-    const QString pattern = QStringLiteral(".*") + tempTag() + QStringLiteral("??????");
-    const QFileInfoList copies = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSeconds);
-    int removed = 0;
-    for (const QFileInfo &copy : copies) {
-        if (copy.lastModified().toUTC() < limit && QFile::remove(copy.absoluteFilePath()))
-            ++removed;
-    }
-    return removed;
 }
 
 void setSyncFunction(SyncFunction sync)

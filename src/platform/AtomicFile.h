@@ -19,13 +19,6 @@ namespace AtomicFile {
 // An existing file's permissions are kept; a new file gets the usual ones.
 bool write(const QString &path, const QByteArray &bytes);
 
-// The marker in every temporary copy's name.
-QString tempTag();
-
-// Removes, in `folder`, the temporary copies of this program older than
-// `maxAgeSeconds`; returns how many were removed.
-int removeStaleCopies(const QString &folder, qint64 maxAgeSeconds = 24 * 3600);
-
 // The flush used after writing (fdatasync); tests replace it to see a disk
 // that fails to flush. Passing nullptr restores the real one.
 using SyncFunction = int (*)(int fd);

@@ -6,6 +6,9 @@ namespace Colors {
 
 namespace {
 
+constexpr bool isSystem(OleColor c) { return c < 0; }
+constexpr int systemIndex(OleColor c) { return static_cast<int>(static_cast<std::uint32_t>(c) & 0xFFu); }
+
 // The palette role (and group) that stands for each system colour index.
 QColor systemColor(int index, const QPalette &p)
 {

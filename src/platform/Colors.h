@@ -11,8 +11,6 @@ using OleColor = std::int32_t;
 
 namespace Colors {
 
-constexpr OleColor SystemFlag = static_cast<OleColor>(0x80000000u);
-
 // System colour indexes (Windows numbering).
 enum SystemIndex : int {
     ScrollBar = 0,
@@ -43,8 +41,6 @@ enum SystemIndex : int {
 };
 
 constexpr OleColor system(int index) { return static_cast<OleColor>(0x80000000u | static_cast<std::uint32_t>(index)); }
-constexpr bool isSystem(OleColor c) { return c < 0; }
-constexpr int systemIndex(OleColor c) { return static_cast<int>(static_cast<std::uint32_t>(c) & 0xFFu); }
 
 constexpr OleColor rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
 constexpr int red(OleColor c) { return c & 0xFF; }

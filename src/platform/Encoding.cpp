@@ -30,8 +30,6 @@ inline int cp1252Byte(char16_t c)
     return -1;
 }
 
-} // namespace
-
 QString decodeCp1252(const QByteArray &bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
@@ -43,6 +41,7 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
+// `ok` false when a character has no Windows-1252 byte (it is written "?").
 QByteArray encodeCp1252(const QString &text, bool *ok)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
@@ -60,13 +59,11 @@ QByteArray encodeCp1252(const QString &text, bool *ok)
     return out;
 }
 
-bool fitsCp1252(const QString &text)
+} // namespace
+
+QString decodeWindows1252(const QByteArray &bytes)
 {
-    for (const QChar c : text) {
-        if (cp1252Byte(c.unicode()) < 0)
-            return false;
-    }
-    return true;
+    return decodeCp1252(bytes);
 }
 
 QString decode(const QByteArray &bytes)

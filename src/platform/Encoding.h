@@ -10,12 +10,6 @@
 // character is ever lost.
 namespace Encoding {
 
-QString decodeCp1252(const QByteArray &bytes);
-// Empty optional-like result: `ok` false when a character has no
-// Windows-1252 byte.
-QByteArray encodeCp1252(const QString &text, bool *ok = nullptr);
-bool fitsCp1252(const QString &text);
-
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
 // dropped), Windows-1252 otherwise.
 QString decode(const QByteArray &bytes);
@@ -23,6 +17,10 @@ QString decode(const QByteArray &bytes);
 // A text whose Windows-1252 bytes would read back as UTF-8 is written in
 // UTF-8, so that decode(encode(text)) is always the text.
 QByteArray encode(const QString &text, bool *utf8 = nullptr);
+
+// Windows-1252 bytes as text, every byte read (for text read in pieces
+// once its encoding is known).
+QString decodeWindows1252(const QByteArray &bytes);
 
 // Splits at CR LF, LF or a lone CR. A final line ending does not make an
 // extra empty line.

@@ -121,14 +121,6 @@ Result readHead(const QString &path, qint64 maxBytes)
     return readFrom(fd, size, std::max<qint64>(maxBytes, 0), true);
 }
 
-bool isRegularFile(const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 QString message(Error error, const QString &name)
 {
     const QString quoted = QStringLiteral("\"") + name + QStringLiteral("\"");

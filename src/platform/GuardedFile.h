@@ -31,10 +31,6 @@ Result read(const QString &path, qint64 cap);
 // regular file of any size; only what is asked for is read).
 Result readHead(const QString &path, qint64 maxBytes);
 
-// Whether `path` names a regular file that could be read (nothing is
-// opened: a pipe or a device answers false at once).
-bool isRegularFile(const QString &path);
-
 // A French sentence telling why the file named `name` was refused.
 QString message(Error error, const QString &name);
 

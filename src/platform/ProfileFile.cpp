@@ -40,7 +40,7 @@ QString oneLine(const QString &text)
 
 } // namespace
 
-size_t caseInsensitiveHash(const QString &text, size_t seed)
+size_t ProfileFile::Name::hash(const QString &text, size_t seed)
 {
     size_t h = seed ^ 0x9E3779B97F4A7C15ull;
     const qsizetype n = text.size();
@@ -89,7 +89,6 @@ bool ProfileFile::load(const QString &path)
     // once rather than read whole or waited on.
     GuardedFile::Result file = GuardedFile::read(path, GuardedFile::TextCap);
     m_loadError = file.error;
-    m_existed = file.error != GuardedFile::Error::Missing;
     if (!file.ok())
         return false;
     fromText(Encoding::decode(file.bytes));
@@ -130,11 +129,6 @@ bool ProfileFile::contains(const QString &section, const QString &key) const
 {
     const Section *s = findSection(section);
     return s && s->find(key);
-}
-
-bool ProfileFile::hasSection(const QString &section) const
-{
-    return findSection(section) != nullptr;
 }
 
 QStringList ProfileFile::sections() const

@@ -7,10 +7,6 @@
 #include <QStringList>
 #include <vector>
 
-// Hash of a text that ignores case (the same folding as a case-insensitive
-// comparison).
-size_t caseInsensitiveHash(const QString &text, size_t seed = 0);
-
 // An INI ("private profile") file held in memory while a caller reads or
 // writes many keys, and written back whole on save().
 //
@@ -32,14 +28,12 @@ public:
     // Reads the file again; false (and an empty profile) when it cannot be
     // read or is refused (not a regular file, or beyond GuardedFile::TextCap).
     bool load(const QString &path);
-    bool existed() const { return m_existed; }
     // Why the last load failed (None after a successful one).
     GuardedFile::Error loadError() const { return m_loadError; }
 
     // The value, or `defaultValue` when the section or the key is missing.
     QString readString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
     bool contains(const QString &section, const QString &key) const;
-    bool hasSection(const QString &section) const;
     QStringList sections() const;
     QStringList keys(const QString &section) const;
 
@@ -67,13 +61,16 @@ private:
     // case, so lookups need no folded copy of the name.
     struct Name {
         QString text;
+        // Hash of a text that ignores case (the same folding as a
+        // case-insensitive comparison).
+        static size_t hash(const QString &text, size_t seed);
         friend bool operator==(const Name &a, const Name &b)
         {
             return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
         }
         friend size_t qHash(const Name &name, size_t seed = 0)
         {
-            return caseInsensitiveHash(name.text, seed);
+            return hash(name.text, seed);
         }
     };
     struct Entry {
@@ -96,7 +93,6 @@ private:
     Section &addSection(const QString &name);
 
     QString m_path;
-    bool m_existed = false;
     GuardedFile::Error m_loadError = GuardedFile::Error::None;
     // Lines before the first section: written back, never found by a key.
     QStringList m_preamble;

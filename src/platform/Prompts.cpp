@@ -2,6 +2,19 @@
 
 #include "CommonDialog.h"
 
+namespace {
+
+constexpr int buttonsOf(int style) { return style & 0x0F; }
+constexpr int defaultOf(int style) { return style & 0xF00; }
+
+// The application's title, shown by a message box that has none of its own.
+QString applicationTitle()
+{
+    return QStringLiteral("Brivadune");
+}
+
+} // namespace
+
 namespace Msg {
 
 QList<int> answersOf(int style)

@@ -27,9 +27,7 @@ template <typename A, typename B>
     requires(isStylePart<A> && isStylePart<B> && !std::is_same_v<A, B>)
 constexpr int operator+(A a, B b) { return int(a) | int(b); }
 
-constexpr int buttonsOf(int style) { return style & 0x0F; }
 constexpr int iconOf(int style) { return style & 0xF0; }
-constexpr int defaultOf(int style) { return style & 0xF00; }
 
 // The answers of a style's buttons, in the order the buttons show.
 QList<int> answersOf(int style);
@@ -37,13 +35,6 @@ QList<int> answersOf(int style);
 // style names a default button it does not have).
 int defaultAnswer(int style);
 } // namespace Msg
-
-// The application's title, shown by a message box that has none of its own.
-inline const QString &applicationTitle()
-{
-    static const QString title = QStringLiteral("Brivadune");
-    return title;
-}
 
 // Every message box, input box and common dialog goes through this
 // interface: QtPrompts shows real dialogs, ScriptedPrompts (tests) records

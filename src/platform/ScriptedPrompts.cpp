@@ -38,11 +38,7 @@ int ScriptedPrompts::defaultAnswer(int style)
 
 int ScriptedPrompts::doMessage(const QString &text, int style, const QString &title)
 {
-    // The callback gets its own copy: it may show another message box.
-    const MessageCall call{text, style, title};
-    messages.push_back(call);
-    if (onMessage)
-        onMessage(call);
+    messages.push_back(MessageCall{text, style, title});
     if (m_messages.empty())
         return defaultAnswer(style);
     const int answer = m_messages.front();

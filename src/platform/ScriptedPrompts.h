@@ -42,9 +42,6 @@ public:
     std::vector<MessageCall> messages;
     std::vector<InputCall> inputs;
     std::vector<DialogCall> dialogs;
-    // Called when a message box is shown, before answering (a test may look
-    // at the application's state then).
-    std::function<void(const MessageCall &)> onMessage;
 
     // Remaining queued answers (a test can assert they were all used).
     int pendingAnswers() const { return int(m_messages.size() + m_inputs.size() + m_dialogs.size()); }

@@ -314,16 +314,6 @@ double Surface::textHeight(const QString &text) const
     return metrics.height() * double(text.count(QLatin1Char('\n')) + 1) * m_tpp;
 }
 
-void Surface::pset(double x, double y, OleColor color)
-{
-    if (m_image.isNull())
-        return;
-    const int px = toPixelX(x);
-    const int py = toPixelY(y);
-    fillPixels(px, py, px, py, opaque(color));
-    changed();
-}
-
 OleColor Surface::point(double x, double y) const
 {
     const int px = toPixelX(x);

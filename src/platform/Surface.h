@@ -70,13 +70,8 @@ public:
     double textWidth(const QString &text) const;
     double textHeight(const QString &text) const;
 
-    // One pixel: sets it, or reads it (-1 outside the picture).
-    void pset(double x, double y, OleColor color);
+    // One pixel (-1 outside the picture).
     OleColor point(double x, double y) const;
-
-    // Free text the owner keeps with the surface (the background picture's
-    // path for a card).
-    QString tag;
 
     // Screen updates: while redraw is off, changes are not announced.
     void setRedraw(bool on) override;

@@ -171,18 +171,10 @@ double roundHalfEven(double value)
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-std::optional<std::uint8_t> toByte(double value) { return inRange<std::uint8_t>(value); }
 std::optional<std::int16_t> toInt16(double value) { return inRange<std::int16_t>(value); }
 std::optional<std::int32_t> toInt32(double value) { return inRange<std::int32_t>(value); }
-std::optional<std::uint8_t> toByte(const QString &text) { return textInRange<std::uint8_t>(text); }
 std::optional<std::int16_t> toInt16(const QString &text) { return textInRange<std::int16_t>(text); }
 std::optional<std::int32_t> toInt32(const QString &text) { return textInRange<std::int32_t>(text); }
-
-QChar userDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.at(0);
-}
 
 QString format(double value, const QString &pattern, QChar decimalSeparator)
 {
@@ -227,7 +219,8 @@ QString format(double value, const QString &pattern, QChar decimalSeparator)
 
 QString format(double value, const QString &pattern)
 {
-    return format(value, pattern, userDecimalSeparator());
+    const QString point = QLocale().decimalPoint();
+    return format(value, pattern, point.isEmpty() ? QChar(u'.') : point.at(0));
 }
 
 } // namespace TextConv

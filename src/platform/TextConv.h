@@ -29,15 +29,10 @@ double roundHalfEven(double value);
 
 // Range-checked conversions of numbers (rounded half to even first) and of
 // texts; out of range or malformed gives nothing.
-std::optional<std::uint8_t> toByte(double value);
 std::optional<std::int16_t> toInt16(double value);
 std::optional<std::int32_t> toInt32(double value);
-std::optional<std::uint8_t> toByte(const QString &text);
 std::optional<std::int16_t> toInt16(const QString &text);
 std::optional<std::int32_t> toInt32(const QString &text);
-
-// The decimal separator of the user's regional settings (QLocale()).
-QChar userDecimalSeparator();
 
 // Formats a number with a pattern made of '0' digits and at most one '.'
 // ("0.00", "00.00"): at least as many integer digits as zeros before the
@@ -45,7 +40,8 @@ QChar userDecimalSeparator();
 // zero, as the formatting of a display does), the point written as
 // `decimalSeparator`.
 QString format(double value, const QString &pattern, QChar decimalSeparator);
-// Same with the user's decimal separator.
+// Same with the decimal separator of the user's regional settings
+// (QLocale()).
 QString format(double value, const QString &pattern);
 
 } // namespace TextConv

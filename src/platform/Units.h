@@ -12,8 +12,6 @@ constexpr double TwipsPerInch = 1440.0;
 constexpr double ScreenTwipsPerPixel = 15.0;
 
 constexpr double cmToTwips(double cm) { return cm * TwipsPerCm; }
-constexpr double twipsToCm(double twips) { return twips / TwipsPerCm; }
-constexpr double twipsToMm(double twips) { return twips / TwipsPerMm; }
 constexpr double mmToTwips(double mm) { return mm * TwipsPerMm; }
 
 // Whole screen pixels for a length in twips (rounded to nearest).

@@ -16,19 +16,18 @@ public:
     // $XDG_DATA_HOME/Brivadune, ~/.local/share/Brivadune when it is unset
     // or not absolute.
     static QString defaultPath();
-    // The file, in the user's folder, that lists what was copied.
-    static QString listName() { return QStringLiteral(".fichiers-installes"); }
 
     // Creates the user's folder and copies what is new. Returns false when
     // the folder cannot be created or a copy failed (what was copied stays
     // copied and listed; a failed file is tried again next time).
     bool fill();
 
+private:
+    // The file, in the user's folder, that lists what was copied.
+    static QString listName() { return QStringLiteral(".fichiers-installes"); }
     // Relative paths ("Images/Angles/a.bmp") copied by this and earlier
     // fills, as listed in the folder.
     QStringList copiedFiles() const;
-
-private:
     QStringList installedFiles() const;
     bool writeList(const QStringList &files) const;
 

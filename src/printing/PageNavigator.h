@@ -12,9 +12,6 @@ public:
 
     explicit PageNavigator(int surfaces = 1);
 
-    int surfaces() const { return m_surfaces; }
-    // The highest page shown.
-    int last() const { return m_surfaces > 1 ? m_surfaces - 1 : 1; }
     int current() const { return m_current; }
 
     // "<<", "<", ">" or ">>"; returns the page to show. Other values do
@@ -26,6 +23,9 @@ public:
     static QString counterText(int page, int last);
 
 private:
+    // The highest page shown.
+    int last() const { return m_surfaces > 1 ? m_surfaces - 1 : 1; }
+
     int m_surfaces;
     int m_current = 1;
 };

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 // One page of the preview: the sheet's picture, shared with the other
 // pages (a blank page shows white paper). A double click is reported.
@@ -9,9 +10,12 @@ class PageSurface : public QWidget {
     Q_OBJECT
 public:
     explicit PageSurface(QWidget *parent = nullptr);
+    ~PageSurface() override;
 
-    const QImage &sheet() const { return m_sheet; }
     void setSheet(const QImage &sheet);
+    // A page of its own, drawn the first time it is shown; only the pages
+    // shown last keep their picture, so a long job costs little memory.
+    void setSheet(std::function<QImage()> render);
 
 signals:
     void doubleClicked();
@@ -22,4 +26,5 @@ protected:
 
 private:
     QImage m_sheet;
+    std::function<QImage()> m_render;
 };

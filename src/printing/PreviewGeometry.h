@@ -10,21 +10,8 @@
 // as wide as the page; the vertical one 360 twips left of it, as tall.
 class PreviewGeometry {
 public:
-    static constexpr double PageTop = 700;
-    static constexpr double RulerAbove = 350;
-    static constexpr double RulerLeft = 360;
-    static constexpr double RulerThickness = 300;
-    // Room kept below the page when scrolled to the end.
-    static constexpr double BottomMargin = 700;
-    // The toolbar's navigation group: "<" and ">" stand this far from the
-    // counter, "<<" and ">>" this far beyond them.
-    static constexpr double CounterGap = 200;
-    static constexpr double OuterGap = 150;
-
     PreviewGeometry(const QSizeF &page, const QSizeF &area) : m_page(page), m_area(area) {}
 
-    double pageLeft() const { return (m_area.width() - m_page.width()) / 2; }
-    double pageTop(int scroll) const { return PageTop - scroll; }
     QRectF pageRect(int scroll) const;
     QRectF horizontalRuler(int scroll) const;
     QRectF verticalRuler(int scroll) const;
@@ -44,6 +31,20 @@ public:
     static Navigation navigation(double width, double counterWidth, double buttonWidth);
 
 private:
+    static constexpr double PageTop = 700;
+    static constexpr double RulerAbove = 350;
+    static constexpr double RulerLeft = 360;
+    static constexpr double RulerThickness = 300;
+    // Room kept below the page when scrolled to the end.
+    static constexpr double BottomMargin = 700;
+    // The toolbar's navigation group: "<" and ">" stand this far from the
+    // counter, "<<" and ">>" this far beyond them.
+    static constexpr double CounterGap = 200;
+    static constexpr double OuterGap = 150;
+
+    double pageLeft() const { return (m_area.width() - m_page.width()) / 2; }
+    double pageTop(int scroll) const { return PageTop - scroll; }
+
     QSizeF m_page;
     QSizeF m_area;
 };

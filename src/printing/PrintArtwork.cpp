@@ -21,7 +21,7 @@ int pixelsFor(double mm, double dpi)
 
 } // namespace
 
-PrintArtwork::PrintArtwork(const CardDocument &card, double dpi, const QSizeF &cardMm, const QPalette &palette)
+PrintArtwork::PrintArtwork(const CardData &card, double dpi, const QSizeF &cardMm, const QPalette &palette)
     : m_card(card),
       m_palette(palette),
       m_screenPixels(Units::toPixels(card.width()), Units::toPixels(card.height()))
@@ -33,7 +33,7 @@ PrintArtwork::PrintArtwork(const CardDocument &card, double dpi, const QSizeF &c
         reduceLogos(dpi, cardMm);
 }
 
-double PrintArtwork::backgroundTwipsPerPixel(const CardDocument &card, double dpi, const QImage &picture)
+double PrintArtwork::backgroundTwipsPerPixel(const CardData &card, double dpi, const QImage &picture)
 {
     const double wanted = Units::TwipsPerInch / dpi;
     switch (card.NumFond) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CardDocument.h"
+#include "document/CardData.h"
 
 #include <QImage>
 #include <QPalette>
@@ -17,23 +17,22 @@ public:
     PrintArtwork() = default;
     // `dpi`: the resolution pictures need; `cardMm`: the size each copy is
     // drawn at on the sheet (empty: pictures are not reduced).
-    PrintArtwork(const CardDocument &card, double dpi, const QSizeF &cardMm, const QPalette &palette);
+    PrintArtwork(const CardData &card, double dpi, const QSizeF &cardMm, const QPalette &palette);
 
-    const CardDocument &card() const { return m_card; }
+    const CardData &card() const { return m_card; }
     const QImage &background() const { return m_background; }
     const QPalette &palette() const { return m_palette; }
     // The card's picture size on screen, in pixels: the cut-mark outline
     // is one of those pixels wide.
     QSize screenPixels() const { return m_screenPixels; }
 
+private:
     // The twips per pixel of the background: `dpi`, unless the background
     // picture has fewer pixels than that over the card.
-    static double backgroundTwipsPerPixel(const CardDocument &card, double dpi, const QImage &picture);
-
-private:
+    static double backgroundTwipsPerPixel(const CardData &card, double dpi, const QImage &picture);
     void reduceLogos(double dpi, const QSizeF &cardMm);
 
-    CardDocument m_card;
+    CardData m_card;
     QImage m_background;
     QPalette m_palette;
     QSize m_screenPixels;

@@ -18,10 +18,8 @@ public:
     // After each sheet; false once "Annuler" was clicked.
     bool sheetDone(int done, int total);
 
-    // Null for a short job.
-    QProgressDialog *dialog() const { return m_dialog; }
-    static QString labelText(int done, int total);
 
 private:
+    static QString labelText(int done, int total);
     QPointer<QProgressDialog> m_dialog;
 };

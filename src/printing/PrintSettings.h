@@ -21,10 +21,6 @@ public:
     enum ColorMode { Monochrome = 1, Color = 2 };
     // Limits of the fields besides the layout ones.
     static constexpr int MaxSheets = 32767;
-    static constexpr int MinZoom = 1;
-    static constexpr int MaxZoom = 1000;
-    // PDF pages are at most 200 inches wide and high.
-    static constexpr int MaxCustomMm = 5080;
 
     PrintSettings(const QString &appDir, Prompts &prompts);
 
@@ -78,6 +74,10 @@ public:
     std::optional<SheetJob> job(QString *error) const;
 
 private:
+    static constexpr int MinZoom = 1;
+    static constexpr int MaxZoom = 1000;
+    // PDF pages are at most 200 inches wide and high.
+    static constexpr int MaxCustomMm = 5080;
     SheetFormats m_formats;
     int m_paperCode;
     int m_paperIndex;

@@ -2,13 +2,9 @@
 
 namespace SheetFields {
 
-Texts initialTexts()
-{
-    const QString ten = QStringLiteral("10");
-    const QString one = QStringLiteral("1");
-    return Texts{ten, ten, ten, ten, one, one};
-}
+namespace {
 
+// The name the dialog shows beside a field, used in messages.
 QString fieldName(Field field)
 {
     switch (field) {
@@ -28,6 +24,21 @@ QString fieldName(Field field)
         break;
     }
     return {};
+}
+
+// The message for a field that is not a whole number from `min` to `max`.
+QString rangeMessage(const QString &name, int min, int max)
+{
+    return QStringLiteral("Le champ \"%1\" doit contenir un nombre entier de %2 à %3.").arg(name).arg(min).arg(max);
+}
+
+} // namespace
+
+Texts initialTexts()
+{
+    const QString ten = QStringLiteral("10");
+    const QString one = QStringLiteral("1");
+    return Texts{ten, ten, ten, ten, one, one};
 }
 
 QString sheetsName()
@@ -66,11 +77,6 @@ std::optional<int> readWholeNumber(const QString &text, int min, int max)
     if (value < min)
         return std::nullopt;
     return int(value);
-}
-
-QString rangeMessage(const QString &name, int min, int max)
-{
-    return QStringLiteral("Le champ \"%1\" doit contenir un nombre entier de %2 à %3.").arg(name).arg(min).arg(max);
 }
 
 std::optional<int> readField(const QString &text, const QString &name, int min, int max, QString *error)

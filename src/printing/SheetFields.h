@@ -17,9 +17,6 @@ using Texts = std::array<QString, Count>;
 // Contents before any format is chosen: "10" for X to VGAP, "1" for the counts.
 Texts initialTexts();
 
-// The name the dialog shows beside a field, used in messages.
-QString fieldName(Field field);
-
 // A whole number written in digits, blanks around allowed, from `min` to
 // `max`; anything else (empty, a sign, a decimal, beyond the range) gives
 // nothing.
@@ -57,8 +54,5 @@ QString customHeightName();
 // zoom, a custom paper size) from `min` to `max`; on bad input `error`
 // names `name`.
 std::optional<int> readField(const QString &text, const QString &name, int min, int max, QString *error);
-
-// The message for a field that is not a whole number from `min` to `max`.
-QString rangeMessage(const QString &name, int min, int max);
 
 } // namespace SheetFields

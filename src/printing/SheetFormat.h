@@ -33,8 +33,6 @@ public:
     bool hasName() const { return m_bar >= 0; }
     // The text before the first "|", trimmed; empty when there is none.
     QString name() const;
-    // The field part split at every ".", untrimmed (none when it is empty).
-    const QStringList &pieces() const { return m_pieces; }
 
     // Puts pieces 0 to 5 into the fields that have a piece, as text.
     void applyTo(SheetFields::Texts &fields) const;
@@ -56,12 +54,13 @@ public:
     // The sentence ending the description of an incomplete line, also shown
     // when such a line is printed.
     static QString incompleteText();
+
+private:
     // Tenths of a millimetre with a comma for the tenths: 889 -> "88,9",
     // 850 -> "85".
     static QString formatTenths(int tenths);
-
-private:
     QString m_text;
+    // The field part split at every ".", untrimmed (none when it is empty).
     qsizetype m_bar = -1;
     QStringList m_pieces;
     bool m_complete = false;

@@ -26,7 +26,8 @@ public:
     // error message is shown. Returns whether the file was read.
     bool Charger_Formats(bool reportErrors = true);
 
-    // The list's items, verbatim, sorted as compareItems() says.
+    // The list's items, verbatim, sorted on the whole line without regard
+    // to case.
     const QStringList &items() const { return m_items; }
     int selectedIndex() const { return m_selected; }
     // The selected item's format (an empty one when nothing is selected).
@@ -37,7 +38,6 @@ public:
     void select(int index);
 
     const SheetFields::Texts &fields() const { return m_fields; }
-    const QString &field(SheetFields::Field field) const { return m_fields[std::size_t(field)]; }
     // The user typed into a layout field.
     void setField(SheetFields::Field field, const QString &text);
 
@@ -57,6 +57,7 @@ public:
     // whether the file was written.
     bool Enregistrer_Format();
 
+private:
     // Ascending order of the list: the whole line, without regard to case.
     static bool itemLessThan(const QString &a, const QString &b);
 
@@ -72,7 +73,6 @@ public:
     // Refusal of a name that holds the field separator "|".
     static QString barInNameText();
 
-private:
     enum class ReadResult { Read, Missing, Unreadable };
     // The non-empty lines of the file, sorted as the list is.
     static ReadResult readLines(const QString &path, QStringList *lines);

@@ -1,10 +1,10 @@
 #include "SheetJob.h"
 
 #include "PaperSizes.h"
-#include "document/CardDocument.h"
+#include "document/CardData.h"
 #include "platform/Units.h"
 
-int SheetJob::qualityDpi(int quality)
+int SheetJob::dpi() const
 {
     switch (quality) {
     case Draft: return 150;
@@ -24,7 +24,7 @@ QSizeF SheetJob::paperMm() const
     return PaperSizes::sheetSizeMm(paperCode, customMm, landscape);
 }
 
-CardSize SheetJob::cardSize(const CardDocument &card)
+CardSize SheetJob::cardSize(const CardData &card)
 {
     // The card's picture on screen has whole pixels: its size in twips is
     // that of the pixels, not the card's own.

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-class CardDocument;
+class CardData;
 
 // Everything a print, a PDF or a preview needs besides the card: the grid,
 // the paper and the print dialog's other settings, read and checked.
@@ -17,7 +17,6 @@ struct SheetJob {
     // The Windows print quality codes and the resolution each gives the
     // pictures of the card.
     enum Quality { Draft = -1, Low = -2, Normal = -3, High = -4 };
-    static int qualityDpi(int quality);
 
     SheetFields::Grid grid;
     // The stock's card size of an extended format line.
@@ -35,14 +34,14 @@ struct SheetJob {
     bool cutMarks = true;
     bool noCutMarks = false;
 
-    int dpi() const { return qualityDpi(quality); }
+    int dpi() const;
     QPageSize pageSize() const;
     // The sheet's width and height in millimetres, as it comes out
     // (landscape swaps them); empty for a paper that cannot be had.
     QSizeF paperMm() const;
 
     // The card's size in millimetres, from its picture at screen resolution.
-    static CardSize cardSize(const CardDocument &card);
+    static CardSize cardSize(const CardData &card);
     // Where the cards of every sheet go.
     SheetLayout layout(const CardSize &card, SheetTarget target) const;
 };

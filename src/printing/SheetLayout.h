@@ -19,15 +19,15 @@ struct CardSize {
 
     static constexpr qint64 PerMm = 10000;
 
-    // From the card picture's size in twips.
-    static CardSize fromTwips(qint64 widthTwips, qint64 heightTwips);
     // From a picture at screen resolution (15 twips per pixel): a 318 x 204
     // pixel card is 4770 x 3060 twips, 84.1270 x 53.9683 mm.
     static CardSize fromPixels(int widthPixels, int heightPixels);
 
-    double widthMm() const { return double(width) / PerMm; }
-    double heightMm() const { return double(height) / PerMm; }
     bool isEmpty() const { return width <= 0 || height <= 0; }
+
+private:
+    // From the card picture's size in twips.
+    static CardSize fromTwips(qint64 widthTwips, qint64 heightTwips);
 };
 
 enum class SheetTarget { Preview, Print };
@@ -68,10 +68,6 @@ public:
 
     // The cards to paint, row by row, left to right.
     const QList<QRectF> &cards() const { return m_cards; }
-    // Cards of the grid (ACROSS x DOWN), listed or not.
-    int gridCount() const { return m_gridCount; }
-    // Cards of the grid not wholly on the sheet.
-    int offSheetCount() const { return m_offSheet; }
     bool fits() const { return m_offSheet == 0; }
     // A French sentence saying how many cards run off the sheet; empty when
     // the grid fits.
@@ -79,6 +75,8 @@ public:
 
 private:
     QList<QRectF> m_cards;
+    // Cards of the grid (ACROSS x DOWN), listed or not, and those not
+    // wholly on the sheet.
     int m_gridCount = 0;
     int m_offSheet = 0;
 };

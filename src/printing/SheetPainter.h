@@ -1,5 +1,10 @@
 #pragma once
 
+#include "document/CardData.h"
+
+#include <functional>
+#include <optional>
+
 class PrintArtwork;
 class QPainter;
 class SheetLayout;
@@ -13,5 +18,10 @@ namespace SheetPainter {
 
 void paint(QPainter &painter, const SheetLayout &layout, double pixelsPerMm, const PrintArtwork &artwork,
            const SheetJob &job);
+
+// The same with a card of its own on each place (`place` counts the
+// sheet's places from 0); a place without one stays blank.
+void paint(QPainter &painter, const SheetLayout &layout, double pixelsPerMm, const PrintArtwork &artwork,
+           const SheetJob &job, const std::function<std::optional<CardData>(int place)> &cardAt);
 
 } // namespace SheetPainter

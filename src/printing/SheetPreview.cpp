@@ -1,7 +1,9 @@
 #include "SheetPreview.h"
 
 #include "PrintArtwork.h"
+#include "SheetCards.h"
 #include "SheetJob.h"
+#include "document/MergeCard.h"
 #include "SheetPainter.h"
 #include "platform/Units.h"
 
@@ -21,7 +23,7 @@ QSizeF pageTwips(const SheetJob &job)
     return mm.isEmpty() ? QSizeF() : QSizeF(Units::mmToTwips(mm.width()), Units::mmToTwips(mm.height()));
 }
 
-QImage render(const SheetJob &job, const CardDocument &card, const QPalette &palette)
+QImage render(const SheetJob &job, const CardData &card, const QPalette &palette, const SheetCards *cards, int sheet)
 {
     const QSizeF twips = pageTwips(job);
     if (twips.isEmpty())
@@ -38,7 +40,19 @@ QImage render(const SheetJob &job, const CardDocument &card, const QPalette &pal
     const QSizeF cardMm = layout.cards().isEmpty() ? QSizeF() : layout.cards().constFirst().size();
     const PrintArtwork artwork(card, ScreenDpi, cardMm, palette);
     QPainter painter(&page);
-    SheetPainter::paint(painter, layout, Units::TwipsPerMm / Units::ScreenTwipsPerPixel, artwork, job);
+    const double pixelsPerMm = Units::TwipsPerMm / Units::ScreenTwipsPerPixel;
+    if (!cards) {
+        SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
+        return page;
+    }
+    const MergeCard merge(artwork.card(), cards->columns);
+    const int perSheet = int(layout.cards().size());
+    SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job, [&](int place) -> std::optional<CardData> {
+        const int n = sheet * perSheet + place;
+        if (n >= cards->count)
+            return std::nullopt;
+        return merge.fill(cards->values(n));
+    });
     return page;
 }
 

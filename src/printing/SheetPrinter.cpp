@@ -3,7 +3,9 @@
 #include "CupsQueue.h"
 #include "PdfPageRepeat.h"
 #include "PrintArtwork.h"
+#include "SheetCards.h"
 #include "SheetJob.h"
+#include "document/MergeCard.h"
 #include "SheetPainter.h"
 
 #include <QDir>
@@ -118,7 +120,35 @@ private:
 
 enum class Painted { All, Cancelled };
 
-Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardDocument &card,
+// Every sheet its own cards, filled from a list; the device starts a new
+// page between sheets.
+Painted paintMerge(QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardData &card,
+                   const QPalette &palette, const SheetCards &cards, const SheetPrinter::Progress &progress)
+{
+    const SheetLayout layout = job.layout(SheetJob::cardSize(card), SheetTarget::Print);
+    const QSizeF cardMm = layout.cards().isEmpty() ? QSizeF() : layout.cards().constFirst().size();
+    // The pictures are made once and shared by every card of every sheet.
+    const PrintArtwork artwork(card, job.dpi(), cardMm, palette);
+    const MergeCard merge(artwork.card(), cards.columns);
+    const double pixelsPerMm = device.logicalDpiX() / MmPerInch;
+    const int perSheet = int(layout.cards().size());
+    const int sheets = cards.sheets(perSheet);
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        if (sheet > 0 && !device.newPage())
+            return Painted::Cancelled;
+        SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job, [&](int place) -> std::optional<CardData> {
+            const int n = sheet * perSheet + place;
+            if (n >= cards.count)
+                return std::nullopt;
+            return merge.fill(cards.values(n));
+        });
+        if (progress && !progress(sheet + 1, sheets))
+            return Painted::Cancelled;
+    }
+    return Painted::All;
+}
+
+Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const SheetJob &job, const CardData &card,
                     const QPalette &palette, const SheetPrinter::Progress &progress)
 {
     const SheetLayout layout = job.layout(SheetJob::cardSize(card), SheetTarget::Print);
@@ -138,9 +168,9 @@ Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const Sh
 
 } // namespace
 
-SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardDocument &card, const QPalette &palette,
+SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &card, const QPalette &palette,
                                           const Destination &destination, const QString &title,
-                                          const Progress &progress, QString *detail)
+                                          const Progress &progress, QString *detail, const SheetCards *cards)
 {
     const bool toPdf = !destination.pdfPath.isEmpty();
     const Outcome unwritten = toPdf ? Outcome::Unwritable : Outcome::Failed;
@@ -171,12 +201,13 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardDocumen
     QPainter painter;
     if (!painter.begin(&device->paged()))
         return unwritten;
-    const Painted painted = paintSheets(device->paged(), painter, job, card, palette, progress);
+    const Painted painted = cards ? paintMerge(device->paged(), painter, job, card, palette, *cards, progress)
+                                  : paintSheets(device->paged(), painter, job, card, palette, progress);
     painter.end();
     if (painted == Painted::Cancelled)
         return Outcome::Cancelled;
-    if (!isWholePdf(spool.fileName())
-        || !PdfPageRepeat::repeat(spool.fileName(), job.sheets))
+    // A merge drew every sheet; otherwise the one sheet drawn is repeated.
+    if (!isWholePdf(spool.fileName()) || (!cards && !PdfPageRepeat::repeat(spool.fileName(), job.sheets)))
         return unwritten;
 
     if (toPdf) {

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-class CardDocument;
+class CardData;
+struct SheetCards;
 struct SheetJob;
 
 // Prints a job through Qt's printing: to a CUPS queue (the default one
@@ -40,8 +41,10 @@ public:
     // false cancels the job.
     using Progress = std::function<bool(int done, int total)>;
 
-    // `title` names the job (the card's caption).
-    static Outcome print(const SheetJob &job, const CardDocument &card, const QPalette &palette,
+    // `title` names the job (the card's caption). With `cards`, each place
+    // gets its own card filled from a list, and the job has the sheets they
+    // fill (the job's own count is not used).
+    static Outcome print(const SheetJob &job, const CardData &card, const QPalette &palette,
                          const Destination &destination, const QString &title, const Progress &progress = {},
-                         QString *detail = nullptr);
+                         QString *detail = nullptr, const SheetCards *cards = nullptr);
 };

@@ -47,7 +47,6 @@ public:
     // 0 horizontal, 1 vertical.
     Ruler *Regle(int index) const { return m_rulers[std::size_t(index)]; }
     QWidget *Fond() const { return m_area; }
-    int currentPage() const { return m_navigator.current(); }
 
     void Bouton_Click(int index);
     // 1 first, 2 previous, 3 next, 4 last.
@@ -58,13 +57,13 @@ public:
     std::function<void()> onSetup;
     std::function<void()> onPrint;
 
-    // Where the page and its rulers go in the viewing area now.
-    PreviewGeometry pageGeometry() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Where the page and its rulers go in the viewing area now.
+    PreviewGeometry pageGeometry() const;
     void buildToolbar();
     void layoutToolbar();
     // The pages and rulers placed for the bar at 0, and the bar's range.

@@ -2,7 +2,8 @@
 
 #include "PrintSettings.h"
 #include "SheetPrinter.h"
-#include "document/CardDocument.h"
+#include "SheetCards.h"
+#include "document/CardData.h"
 #include "platform/Services.h"
 
 #include <QDialog>
@@ -42,14 +43,16 @@ public:
     // The card to print (`Pct_Temp`), as the frame flattens it before each
     // use, with the caption of its window and the palette its system
     // colours resolve through.
-    void setCard(const CardDocument &card, const QString &caption, const QPalette &palette);
-    const CardDocument &card() const { return m_card; }
+    void setCard(const CardData &card, const QString &caption, const QPalette &palette);
+    // The card's merge with a list: each place of each sheet gets its own
+    // card; "Nombre total" then shows the sheets they fill and cannot be
+    // typed. Nothing: every place shows the card.
+    void setMerge(std::optional<SheetCards> cards);
+    const CardData &card() const { return m_card; }
 
     // The buttons: 0 "Aperçu", 1 "Imprimer", 2 "Annuler", 3 "Aide". The
     // hourglass shows while one works.
     void Command1_Click(int index);
-    // "PDF...": asks for a file name and writes the job there.
-    void exportPdf();
 
     // Renders the sheets onto preview pages and shows the preview window
     // modally. With `printButtons` false (the frame's "Aperçu avant
@@ -63,15 +66,8 @@ public:
     bool Imprimer();
 
     // Controls, named as the dialog's.
-    QTabWidget *tabs() const { return m_tabs; }
     QComboBox *Combo1() const { return m_combo1; }
     QComboBox *Combo2() const { return m_combo2; }
-    QRadioButton *standardOption() const { return m_standard; }
-    QRadioButton *customOption() const { return m_custom; }
-    // 0 to 3: brouillon, basse, normale, haute.
-    QRadioButton *qualityOption(int index) const { return m_quality[std::size_t(index)]; }
-    QRadioButton *colorOption(bool color) const { return color ? m_color : m_monochrome; }
-    QRadioButton *orientationOption(bool landscape) const { return landscape ? m_landscape : m_portrait; }
     DigitField *TextA(int index) const { return m_textA[std::size_t(index)]; }
     DigitField *Text1(int index) const { return m_text1[std::size_t(index)]; }
     DigitField *Text2(int index) const { return m_text2[std::size_t(index)]; }
@@ -80,8 +76,13 @@ public:
     QLabel *description() const { return m_description; }
     QPushButton *Command1(int index) const { return m_command1[std::size_t(index)]; }
     QPushButton *Command2(int index) const { return m_command2[std::size_t(index)]; }
-    QPushButton *pdfButton() const { return m_pdf; }
 
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showMergeSheets();
     // Messages of a refused preview, a failed print and a PDF that cannot
     // be written.
     static QString previewFailureText();
@@ -90,11 +91,8 @@ public:
 
     // Jobs of more sheets than this show a progress dialog.
     static constexpr int ProgressThreshold = 3;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
+    // "PDF...": asks for a file name and writes the job there.
+    void exportPdf();
     QWidget *buildPropertiesTab();
     QWidget *buildLayoutTab();
     QWidget *buildFormatsTab();
@@ -112,7 +110,8 @@ private:
     CommonDialog &m_dialog;
     ModalRunner m_runModal;
     PrintSettings m_settings;
-    CardDocument m_card;
+    CardData m_card;
+    std::optional<SheetCards> m_merge;
     QString m_caption;
     QPalette m_palette;
     bool m_centred = false;
@@ -128,6 +127,7 @@ private:
     QComboBox *m_combo2 = nullptr;
     QRadioButton *m_standard = nullptr;
     QRadioButton *m_custom = nullptr;
+    // 0 to 3: brouillon, basse, normale, haute.
     std::array<QRadioButton *, 4> m_quality{};
     QRadioButton *m_monochrome = nullptr;
     QRadioButton *m_color = nullptr;

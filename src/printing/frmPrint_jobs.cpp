@@ -81,6 +81,10 @@ std::optional<SheetJob> frmPrint::readJob()
     }
     job->cutMarks = m_outline.has_value();
     job->noCutMarks = m_outline.value_or(false);
+    if (m_merge) {
+        const int perSheet = int(job->layout(SheetJob::cardSize(m_card), SheetTarget::Print).cards().size());
+        job->sheets = m_merge->sheets(perSheet);
+    }
     return job;
 }
 
@@ -89,8 +93,9 @@ bool frmPrint::Aperçu(bool printButtons)
     const std::optional<SheetJob> job = readJob();
     if (!job)
         return false;
-    // Every sheet is alike: the pages share one picture of it.
-    const QImage sheet = SheetPreview::render(*job, m_card, m_palette);
+    // Every sheet is alike: the pages share one picture of it. A merge's
+    // sheets differ: each page draws its own when shown.
+    const QImage sheet = SheetPreview::render(*job, m_card, m_palette, m_merge ? &*m_merge : nullptr, 0);
     if (sheet.isNull()) {
         m_services.prompts->msgBox(previewFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
         return false;
@@ -112,7 +117,12 @@ bool frmPrint::Aperçu(bool printButtons)
     m_preview = &page;
     for (int s = 1; s <= job->sheets; ++s) {
         QCoreApplication::processEvents();
-        page.Page(s)->setSheet(sheet);
+        if (m_merge)
+            page.Page(s)->setSheet([job = *job, card = m_card, palette = m_palette, cards = *m_merge, s] {
+                return SheetPreview::render(job, card, palette, &cards, s - 1);
+            });
+        else
+            page.Page(s)->setSheet(sheet);
         if (job->sheets > 1)
             Nouvelle_Page();
     }
@@ -177,7 +187,8 @@ bool frmPrint::runJob(const SheetJob &job, const SheetPrinter::Destination &dest
     PrintProgress progress(job.sheets, ProgressThreshold, this);
     const SheetPrinter::Outcome outcome = SheetPrinter::print(
         job, m_card, m_palette, destination, m_caption,
-        [&progress](int done, int total) { return progress.sheetDone(done, total); });
+        [&progress](int done, int total) { return progress.sheetDone(done, total); }, nullptr,
+        m_merge ? &*m_merge : nullptr);
     m_busy = false;
     reportOutcome(outcome, destination.pdfPath);
     return outcome == SheetPrinter::Outcome::Done;

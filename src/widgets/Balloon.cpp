@@ -19,8 +19,3 @@ void Balloon::Create(QWidget *tool, const QRect &area)
     m_tip.setDelayTime(DelayTime);
     m_tip.Create(tool, area);
 }
-
-QString Balloon::displayText(const QString &tipText)
-{
-    return TipLook::lines(tipText).join(u'\n');
-}

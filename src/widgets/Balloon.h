@@ -40,10 +40,6 @@ public:
     // The tip's window while created (null otherwise), and its tool.
     QWidget *window() const { return m_tip.window(); }
     QWidget *tool() const { return m_tip.tool(); }
-    // The text as shown: one line per line of TipText.
-    static QString displayText(const QString &tipText);
-
-    CTooltip &tooltip() { return m_tip; }
 
 private:
     CTooltip m_tip;

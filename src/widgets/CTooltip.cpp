@@ -153,12 +153,6 @@ void CTooltip::Destroy()
     m_window = nullptr;
 }
 
-void CTooltip::pointerLeft()
-{
-    m_tracker.pointerOutside();
-    sync(false);
-}
-
 QWidget *CTooltip::window() const
 {
     return m_window;
@@ -167,11 +161,6 @@ QWidget *CTooltip::window() const
 QWidget *CTooltip::tool() const
 {
     return m_tool;
-}
-
-bool CTooltip::isShowing() const
-{
-    return m_window && m_window->isVisible();
 }
 
 // ---- Showing -----------------------------------------------------------------

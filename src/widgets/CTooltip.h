@@ -64,18 +64,10 @@ public:
     void Create(QWidget *tool, const QRect &area = {});
     // Removes the tip, if any.
     void Destroy();
-    // The owner saw the pointer leave the area: the tip goes and comes back
-    // when the pointer returns over it.
-    void pointerLeft();
 
     // The tip's window while created (shown or waiting), else null.
     QWidget *window() const;
     QWidget *tool() const;
-    QRect area() const { return m_area; }
-    bool isShowing() const;
-    TipTracker::State trackerState() const { return m_tracker.state(); }
-    // What the tip shows now.
-    const TipContent &content() const { return m_content; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

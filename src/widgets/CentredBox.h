@@ -15,15 +15,14 @@ public:
 
     // Makes `child` the centred child (reparenting it to the box).
     void setChild(QWidget *child);
-    QWidget *child() const { return m_child; }
     void recentre();
-
-    // Where an item of `item` size goes inside an area of `area` size.
-    static QPoint centredPosition(const QSize &area, const QSize &item);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Where an item of `item` size goes inside an area of `area` size.
+    static QPoint centredPosition(const QSize &area, const QSize &item);
+
     QPointer<QWidget> m_child;
 };

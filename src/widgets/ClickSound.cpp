@@ -40,6 +40,13 @@ QString &folderSetting()
     return folder;
 }
 
+// The folder relative sound names are read from.
+QString soundFolder()
+{
+    const QString &set = folderSetting();
+    return set.isEmpty() ? QCoreApplication::applicationDirPath() : set;
+}
+
 } // namespace
 
 namespace ClickSound {
@@ -50,12 +57,6 @@ SoundPlayer &player()
     if (!shared)
         shared = new EffectPlayer(QCoreApplication::instance());
     return *shared;
-}
-
-QString folder()
-{
-    const QString &set = folderSetting();
-    return set.isEmpty() ? QCoreApplication::applicationDirPath() : set;
 }
 
 void setFolder(const QString &folder)
@@ -71,7 +72,7 @@ QString resolve(const QString &file)
     path.replace(u'\\', u'/');
     if (QDir::isAbsolutePath(path))
         return QDir::cleanPath(path);
-    return QDir::cleanPath(AppPaths::join(folder(), path));
+    return QDir::cleanPath(AppPaths::join(soundFolder(), path));
 }
 
 } // namespace ClickSound

@@ -17,9 +17,8 @@ namespace ClickSound {
 // kept for the application's life.
 SoundPlayer &player();
 
-// The folder that relative sound file names (".\resources\click.wav") are
-// read from; the executable's folder until set.
-QString folder();
+// Sets the folder that relative sound file names (".\resources\click.wav")
+// are read from; the executable's folder until set.
 void setFolder(const QString &folder);
 
 // A sound file name as the button stores it (backslashes allowed, relative

@@ -11,8 +11,6 @@
 class Line3D : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double HeightTwips = 30.0;
-
     explicit Line3D(QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
@@ -22,6 +20,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    static constexpr double HeightTwips = 30.0;
+
     void draw();
 
     Surface m_picture;

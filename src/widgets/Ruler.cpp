@@ -46,10 +46,19 @@ void Ruler::setRulerMode(int mode)
         return;
     const bool changed = mode != m_mode;
     m_mode = mode;
-    m_unit = RulerScale::unitTwips(mode);
+    m_unit = RulerScale::unitTwips(mode) * m_scale;
     Tracer_Graduations();
     if (changed)
         emit rulerModeChanged(mode);
+}
+
+void Ruler::setScale(double factor)
+{
+    if (!(factor > 0) || factor == m_scale)
+        return;
+    m_scale = factor;
+    m_unit = RulerScale::unitTwips(m_mode) * m_scale;
+    Tracer_Graduations();
 }
 
 void Ruler::setOrientation(int orientation)
@@ -77,13 +86,6 @@ void Ruler::setForeColor(OleColor color)
     Tracer_Graduations();
     if (changed)
         emit foreColorChanged(color);
-}
-
-double Ruler::markerPosition() const
-{
-    // A picture of the old size is redrawn, without its marker, before it
-    // is shown or marked again.
-    return pictureFits() ? m_marker : 0.0;
 }
 
 bool Ruler::pictureFits() const

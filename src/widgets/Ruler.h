@@ -26,18 +26,12 @@ class Ruler : public QWidget {
     Q_PROPERTY(int ForeColor READ ForeColor WRITE setForeColor NOTIFY foreColorChanged)
     Q_PROPERTY(bool movable READ isMovable WRITE setMovable)
 public:
-    // The tooltip background and the button text colours of the system.
-    static constexpr OleColor DefaultBackColor = Colors::system(Colors::InfoBackground);
-    static constexpr OleColor DefaultForeColor = Colors::system(Colors::ButtonText);
-
     explicit Ruler(QWidget *parent = nullptr);
 
     // 0 "Centimeter", 1 "Inch", 2 "Pixel * 100", 3 "Twip * 1000" (see
     // RulerScale). Setting it redraws the scale; other values are ignored.
     int RulerMode() const { return m_mode; }
     void setRulerMode(int mode);
-    // Length of the current unit in twips (570 at first).
-    double unitLength() const { return m_unit; }
 
     // 0 horizontal, anything else vertical. Setting it redraws the scale.
     int Orientation() const { return m_orientation; }
@@ -50,6 +44,10 @@ public:
     OleColor ForeColor() const { return m_foreColor; }
     void setForeColor(OleColor color);
 
+    // The scale of what the ruler measures, shown `factor` times its size
+    // (a zoomed card): the units are that much longer on screen. 1 at first.
+    void setScale(double factor);
+
     // Clears the picture, forgets the marker and draws the scale for the
     // current size, unit and colours, numbers in the widget's font.
     void Tracer_Graduations();
@@ -60,18 +58,11 @@ public:
     // when the position did not change). 0 or less takes the marker away.
     // Resizing or redrawing the ruler forgets it.
     void Marquer_Position(double position);
-    // Where the marker stands in twips; 0 when there is none.
-    double markerPosition() const;
 
     // While movable, dragging with the left button moves the ruler inside
     // its parent, keeping the point first pressed under the pointer.
     bool isMovable() const { return m_movable; }
     void setMovable(bool movable) { m_movable = movable; }
-
-    // The unit menu ("Kontext"), one checkable entry per mode. It pops up
-    // when the right button is released over the ruler, with the current
-    // mode checked; choosing an entry sets RulerMode.
-    QMenu *modeMenu() const { return m_menu; }
 
 signals:
     void rulerModeChanged(int mode);
@@ -94,12 +85,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The tooltip background and the button text colours of the system.
+    static constexpr OleColor DefaultBackColor = Colors::system(Colors::InfoBackground);
+    static constexpr OleColor DefaultForeColor = Colors::system(Colors::ButtonText);
+
     bool horizontal() const { return m_orientation == 0; }
     bool pictureFits() const;
     void invertLine(double position);
     void showModeMenu(const QPoint &globalPos);
 
     int m_mode = 0;
+    double m_scale = 1;
     double m_unit = 570.0;
     int m_orientation = 0;
     OleColor m_backColor = DefaultBackColor;
@@ -108,5 +104,7 @@ private:
     bool m_movable = false;
     QPointF m_grab;
     Surface m_picture;
+    // The unit menu ("Kontext"), one checkable entry per mode, popped up
+    // when the right button is released over the ruler.
     QMenu *m_menu = nullptr;
 };

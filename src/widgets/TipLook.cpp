@@ -14,6 +14,13 @@ namespace TipLook {
 
 namespace {
 
+constexpr int StemHeight = 12;
+constexpr int StemWidth = 14;
+// A balloon's stem stands this far from its left edge unless centred.
+constexpr int StemOffset = 20;
+constexpr int Radius = 6;
+constexpr int IconSide = 16;
+
 int margin(const TipContent &c) { return c.balloon ? 8 : 4; }
 
 QFont titleFont(const QFont &font)

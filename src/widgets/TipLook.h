@@ -27,13 +27,6 @@ struct TipContent {
 // Layout, placement and painting of a tooltip window, in pixels.
 namespace TipLook {
 
-constexpr int StemHeight = 12;
-constexpr int StemWidth = 14;
-// A balloon's stem stands this far from its left edge unless centred.
-constexpr int StemOffset = 20;
-constexpr int Radius = 6;
-constexpr int IconSide = 16;
-
 // A tip text's lines: a carriage return, a line feed or both end a line.
 QStringList lines(const QString &tipText);
 

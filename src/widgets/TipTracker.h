@@ -17,7 +17,6 @@ public:
     };
 
     State state() const { return m_state; }
-    bool visible() const { return m_state == Showing; }
 
     bool create();
     void destroy() { m_state = Off; }

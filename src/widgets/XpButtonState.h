@@ -44,7 +44,6 @@ public:
     bool pressed() const { return m_pressed; }
     bool hovered() const { return m_hovered; }
     bool hasFocus() const { return m_focused; }
-    bool keyHeld() const { return m_keyHeld; }
     // The face looks pressed: pressed, unless the pointer left while the
     // button was held (it looks pressed again when the pointer comes back).
     bool showsPressed() const { return m_pressed && !m_leftWhilePressed; }

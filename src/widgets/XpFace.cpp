@@ -11,6 +11,71 @@ namespace {
 
 QColor q(OleColor c) { return QColor(Colors::red(c), Colors::green(c), Colors::blue(c)); }
 
+// Shades a packed RGB colour by `d`: red and green move by d, blue by
+// b x d / 192 (truncated toward zero), each kept within 0..255.
+OleColor shade(OleColor rgb, int d)
+{
+    const int r = std::clamp(Colors::red(rgb) + d, 0, 255);
+    const int g = std::clamp(Colors::green(rgb) + d, 0, 255);
+    const int b = std::clamp(Colors::blue(rgb) + Colors::blue(rgb) * d / 192, 0, 255);
+    return Colors::rgb(r, g, b);
+}
+
+// num / den rounded to the nearest integer, halves to even.
+int roundHalfEven(int num, int den)
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    int quotient = num / den; // toward zero
+    const int twiceRest = 2 * std::abs(num % den);
+    const int sign = num < 0 ? -1 : 1;
+    if (twiceRest > den || (twiceRest == den && quotient % 2 != 0))
+        quotient += sign;
+    return quotient;
+}
+
+// One-pixel lines and frames as the face rules give them: a line leaves
+// out its second point, a frame its right and bottom edges.
+void fill(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
+{
+    if (x2 > x1 && y2 > y1)
+        p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), q(c));
+}
+
+void pixel(QPainter &p, int x, int y, OleColor c)
+{
+    fill(p, x, y, x + 1, y + 1, c);
+}
+
+void line(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
+{
+    // Only straight lines are used; the second point is left out.
+    if (y1 == y2) {
+        if (x2 > x1)
+            fill(p, x1, y1, x2, y1 + 1, c);
+        else if (x2 < x1)
+            fill(p, x2 + 1, y1, x1 + 1, y1 + 1, c);
+    } else if (x1 == x2) {
+        if (y2 > y1)
+            fill(p, x1, y1, x1 + 1, y2, c);
+        else
+            fill(p, x1, y2 + 1, x1 + 1, y1 + 1, c);
+    }
+}
+
+void frame(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
+{
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    fill(p, x1, y1, x2, y1 + 1, c);
+    fill(p, x1, y2 - 1, x2, y2, c);
+    fill(p, x1, y1, x1 + 1, y2, c);
+    fill(p, x2 - 1, y1, x2, y2, c);
+}
+
+
 // The rounded XP face.
 void paintStyle3(QPainter &p, int W, int H, const State &s, const Colours &c)
 {
@@ -91,65 +156,6 @@ void classicEdge(QPainter &p, int W, int H, const State &s, const Colours &c, bo
 }
 
 } // namespace
-
-OleColor shade(OleColor rgb, int d)
-{
-    const int r = std::clamp(Colors::red(rgb) + d, 0, 255);
-    const int g = std::clamp(Colors::green(rgb) + d, 0, 255);
-    const int b = std::clamp(Colors::blue(rgb) + Colors::blue(rgb) * d / 192, 0, 255);
-    return Colors::rgb(r, g, b);
-}
-
-int roundHalfEven(int num, int den)
-{
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    int quotient = num / den; // toward zero
-    const int twiceRest = 2 * std::abs(num % den);
-    const int sign = num < 0 ? -1 : 1;
-    if (twiceRest > den || (twiceRest == den && quotient % 2 != 0))
-        quotient += sign;
-    return quotient;
-}
-
-void fill(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
-{
-    if (x2 > x1 && y2 > y1)
-        p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), q(c));
-}
-
-void pixel(QPainter &p, int x, int y, OleColor c)
-{
-    fill(p, x, y, x + 1, y + 1, c);
-}
-
-void line(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
-{
-    // Only straight lines are used; the second point is left out.
-    if (y1 == y2) {
-        if (x2 > x1)
-            fill(p, x1, y1, x2, y1 + 1, c);
-        else if (x2 < x1)
-            fill(p, x2 + 1, y1, x1 + 1, y1 + 1, c);
-    } else if (x1 == x2) {
-        if (y2 > y1)
-            fill(p, x1, y1, x1 + 1, y2, c);
-        else
-            fill(p, x1, y2 + 1, x1 + 1, y1 + 1, c);
-    }
-}
-
-void frame(QPainter &p, int x1, int y1, int x2, int y2, OleColor c)
-{
-    if (x2 <= x1 || y2 <= y1)
-        return;
-    fill(p, x1, y1, x2, y1 + 1, c);
-    fill(p, x1, y2 - 1, x2, y2, c);
-    fill(p, x1, y1, x1 + 1, y2, c);
-    fill(p, x2 - 1, y1, x2, y2, c);
-}
 
 void paint(QPainter &p, QSize size, const State &s, const Colours &c)
 {

@@ -13,13 +13,6 @@ class QPainter;
 // the same pixels at the picture's density.
 namespace XpFace {
 
-// Shades a packed RGB colour by `d`: red and green move by d, blue by
-// b x d / 192 (truncated toward zero), each kept within 0..255.
-OleColor shade(OleColor rgb, int d);
-
-// num / den rounded to the nearest integer, halves to even.
-int roundHalfEven(int num, int den);
-
 // The colours a face is drawn with, all resolved to packed RGB.
 struct Colours {
     OleColor back = 0;      // BackColor
@@ -50,12 +43,5 @@ void paint(QPainter &p, QSize size, const State &state, const Colours &colours);
 // The window shape of a style-3 button: the rectangle less three pixels at
 // each corner (two of the edge row, one of the next).
 QRegion windowRegion(QSize size);
-
-// One-pixel lines and frames as the face rules give them: a line leaves
-// out its second point, a frame its right and bottom edges.
-void line(QPainter &p, int x1, int y1, int x2, int y2, OleColor c);
-void frame(QPainter &p, int x1, int y1, int x2, int y2, OleColor c);
-void fill(QPainter &p, int x1, int y1, int x2, int y2, OleColor c);
-void pixel(QPainter &p, int x, int y, OleColor c);
 
 } // namespace XpFace

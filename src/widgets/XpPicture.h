@@ -19,7 +19,6 @@ public:
     XpPicture(const QIcon &icon);
 
     bool isNull() const { return m_bitmap.isNull() && m_icon.isNull(); }
-    bool isIcon() const { return !m_icon.isNull(); }
     // Its own size in pixels (32 x 32 for an icon that names none).
     QSize size() const;
 
@@ -35,6 +34,8 @@ public:
     QImage silhouette(QSize size, qreal dpr, OleColor maskColor, const QColor &colour) const;
 
 private:
+    bool isIcon() const { return !m_icon.isNull(); }
+
     QImage m_bitmap;
     QIcon m_icon;
 };

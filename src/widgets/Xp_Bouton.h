@@ -90,8 +90,6 @@ public:
     int BEVELDEPTH() const { return m_bevelDepth; }
     void setBEVELDEPTH(int depth);
 
-    // The access key taken from the caption (lower case), or a null char.
-    QChar accessKey() const { return m_accessKey; }
     // Redraws the face.
     void Refresh();
     // Clicks the button from the program, as its access key does: the
@@ -101,12 +99,6 @@ public:
     // Opens URL: "mailto:" addresses and any other non-empty link through
     // the desktop.
     void GoToURL();
-    static QString version();
-
-    // The picture the face was last drawn into (the button's pixels at the
-    // screen's density).
-    const QImage &image() const { return m_image; }
-    const XpButtonState &state() const { return m_state; }
 
     // Where clicks are heard and links opened; the application's own
     // until set. The objects must outlive the button.
@@ -117,8 +109,6 @@ public:
     void setCursorProbe(std::function<bool()> probe) { m_probe = std::move(probe); }
 
     QSize sizeHint() const override;
-    // The size a caption takes on this button (with the text margins).
-    QSize captionSize() const;
 
 signals:
     void Click();
@@ -147,6 +137,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The size a caption takes on this button (with the text margins).
+    QSize captionSize() const;
     void redraw();
     void drawPicture(QPainter &p, const QRect &at, bool pressed);
     void drawCaption(QPainter &p, const QRect &at, bool pressed);

@@ -4,6 +4,14 @@
 
 namespace CardFormats {
 
+namespace {
+
+// The custom fields' range, centimetres.
+constexpr double MinCm = 1;
+constexpr double MaxCm = 23;
+
+} // namespace
+
 QString text(int position)
 {
     return position >= 0 && position < int(List.size()) ? QString::fromUtf8(List[std::size_t(position)].text)

@@ -29,8 +29,6 @@ QString text(int position);
 // The custom fields: 0 the length ("Longueur :"), 1 the height
 // ("Hauteur :").
 enum Field { Length = 0, Height = 1 };
-inline constexpr double MinCm = 1;
-inline constexpr double MaxCm = 23;
 
 // "8,4" for the length, "5,4" for the height.
 QString initialText(int field);

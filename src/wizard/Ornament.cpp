@@ -7,6 +7,12 @@
 
 namespace Ornament {
 
+namespace {
+
+constexpr double MaxShareOfHeight = 0.4;
+
+// The size (twips) of an ornament of `pixels` on a card `cardHeight` twips
+// high.
 QSizeF size(const QSize &pixels, double cardHeight)
 {
     const QSizeF natural(Units::fromPixels(pixels.width()), Units::fromPixels(pixels.height()));
@@ -16,6 +22,8 @@ QSizeF size(const QSize &pixels, double cardHeight)
         return natural;
     return natural * (limit / longest);
 }
+
+} // namespace
 
 void fit(CardLogo &logo, const QImage &picture, double cardHeight)
 {

@@ -14,12 +14,6 @@ class CardLogo;
 // natural size.
 namespace Ornament {
 
-inline constexpr double MaxShareOfHeight = 0.4;
-
-// The size (twips) of an ornament of `pixels` on a card `cardHeight` twips
-// high.
-QSizeF size(const QSize &pixels, double cardHeight);
-
 // Gives `logo` the picture at that size: natural (not stretched) when it
 // fits, otherwise stretched to it.
 void fit(CardLogo &logo, const QImage &picture, double cardHeight);

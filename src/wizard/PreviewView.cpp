@@ -24,15 +24,6 @@ PreviewView::PreviewView(const WizardPreview &preview, QWidget *parent) : QFrame
     setFixedSize(previewPixels() + QSize(border, border));
 }
 
-QImage PreviewView::grabPreview() const
-{
-    QImage image(previewPixels(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    draw(painter, QRectF(QPointF(0, 0), QSizeF(previewPixels())));
-    return image;
-}
-
 void PreviewView::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);

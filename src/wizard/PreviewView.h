@@ -12,9 +12,6 @@ class PreviewView : public QFrame {
 public:
     PreviewView(const WizardPreview &preview, QWidget *parent = nullptr);
 
-    // The preview as it is drawn, without the border.
-    QImage grabPreview() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

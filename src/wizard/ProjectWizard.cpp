@@ -1,7 +1,6 @@
 #include "ProjectWizard.h"
 
 #include "Ornament.h"
-#include "document/InitialPlacement.h"
 #include "document/PlaceholderPicture.h"
 #include "platform/PictureReader.h"
 #include "platform/Prompts.h"
@@ -78,17 +77,10 @@ void ProjectWizard::setDimension(int field, double twips)
 
 // ---- Default texts ----------------------------------------------------------
 
-const QString &ProjectWizard::fieldText(int index) const
-{
-    static const QString none;
-    return index >= 1 && index <= 4 ? m_fields[std::size_t(index - 1)] : none;
-}
-
 void ProjectWizard::setFieldText(int index, const QString &text)
 {
     if (index < 1 || index > 4)
         return;
-    m_fields[std::size_t(index - 1)] = text;
     m_preview.setText(index, text);
 }
 
@@ -163,14 +155,14 @@ std::optional<NewProject> ProjectWizard::create()
 
 NewProject ProjectWizard::Creer_Projet(const QString &name) const
 {
-    NewProject project{name, CardDocument(PlaceholderPicture::make()), QImage()};
-    CardDocument &card = project.card;
+    NewProject project{name, CardData(PlaceholderPicture::make()), QImage(), !m_noLabels};
+    CardData &card = project.card;
     // The card window's surface holds its size in single precision.
     card.setSize(double(float(m_width)), double(float(m_height)));
 
     if (!m_noLabels) {
         // Label 1 exists already and is reused. Positions are copied as the
-        // preview has them; the placement below moves them to the card's.
+        // preview has them; the card window then places them on the card.
         for (int i = 1; i <= 4; ++i) {
             CardLabel *label = card.createLabel(i);
             if (!label)
@@ -192,7 +184,7 @@ NewProject ProjectWizard::Creer_Projet(const QString &name) const
     logo.Left = 120;
     if (!m_ornamentPath.isEmpty() && !m_ornament.isNull()) {
         Ornament::fit(logo, m_ornament, card.height());
-        logo.Tag = m_ornamentPath;
+        logo.picturePath = m_ornamentPath;
         logo.Visible = true;
     }
 
@@ -204,8 +196,5 @@ NewProject ProjectWizard::Creer_Projet(const QString &name) const
     } else {
         card.NumFond = 0;
     }
-
-    if (!m_noLabels)
-        InitialPlacement::apply(card);
     return project;
 }

@@ -35,9 +35,6 @@ public:
     // Sets the card size from the selected position.
     void Dimensions_Format();
     bool customEnabled() const { return m_format == CardFormats::Custom; }
-    // Card width and height in twips.
-    double cardWidth() const { return m_width; }
-    double cardHeight() const { return m_height; }
 
     // --- Custom size fields (`Text2`: 0 length, 1 height) -----------------
     const QString &customText(int field) const;
@@ -51,20 +48,14 @@ public:
     void setCustomText(int field, const QString &text);
 
     // --- Project name (`Text1`) ------------------------------------------
-    const QString &projectName() const { return m_name; }
     void setProjectName(const QString &name) { m_name = name; }
 
     // --- Default texts (`Text3` 1..4) -------------------------------------
-    // "Personnaliser les champs": enables the four fields.
-    bool fieldsEnabled() const { return m_fieldsEnabled; }
-    void setFieldsEnabled(bool on) { m_fieldsEnabled = on; }
-    const QString &fieldText(int index) const;
     // Typing in field `index`: preview label `index` shows the field's text
     // at once (an empty field gives an empty label).
     void setFieldText(int index, const QString &text);
     // "Ne pas créer les labels par défaut": the preview hides its texts and
     // the new card gets no default labels.
-    bool noDefaultLabels() const { return m_noLabels; }
     void setNoDefaultLabels(bool on);
 
     // --- Picture library (`Tree1`) ----------------------------------------
@@ -75,7 +66,6 @@ public:
     // an unknown key or a file that cannot be read as a picture resets the
     // preview (false).
     bool chooseResource(const QString &key);
-    const QString &ornamentPath() const { return m_ornamentPath; }
     const QString &backgroundPath() const { return m_backgroundPath; }
     // Nothing chosen any more; the preview empty, its labels laid out again.
     void Effacer_Apercu();
@@ -100,13 +90,12 @@ private:
     Prompts &m_prompts;
 
     int m_format = 0;
+    // Card width and height in twips.
     double m_width = 0;
     double m_height = 0;
     std::array<QString, 2> m_custom;
 
     QString m_name;
-    bool m_fieldsEnabled = false;
-    std::array<QString, 4> m_fields;
     bool m_noLabels = false;
 
     QList<ResourceLibrary::Branch> m_resources;

@@ -8,6 +8,22 @@
 
 namespace ResourceLibrary {
 
+namespace {
+
+// Keys of the branches whose pictures are ornaments: a letter, a corner.
+constexpr const char *Letters = "D1";
+constexpr const char *Corners = "D2";
+
+// The text of a file's entry: its name less the last dot and what follows
+// ("Aquarelle.jpg" gives "Aquarelle"; a name without extension stays whole).
+QString entryText(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? fileName.left(dot) : fileName;
+}
+
+} // namespace
+
 QList<Branch> list(const QString &appDir)
 {
     struct Folder {
@@ -39,12 +55,6 @@ QList<Branch> list(const QString &appDir)
         branches.append(branch);
     }
     return branches;
-}
-
-QString entryText(const QString &fileName)
-{
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? fileName.left(dot) : fileName;
 }
 
 } // namespace ResourceLibrary

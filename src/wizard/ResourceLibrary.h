@@ -22,19 +22,13 @@ struct Branch {
     QList<Entry> entries;
 };
 
-// Keys of the branches whose pictures are ornaments (a letter, a corner)
-// and of the one whose pictures are backgrounds.
-inline constexpr const char *Letters = "D1";
-inline constexpr const char *Corners = "D2";
+// The key of the branch whose pictures are backgrounds; the others ("D1"
+// letters, "D2" corners) hold ornaments.
 inline constexpr const char *Backgrounds = "D3";
 
 // The three branches in tree order, each listing the files of its folder
 // that can be read as pictures, by name. A missing folder leaves its branch
 // empty. Nothing is decoded: only each file's first bytes are looked at.
 QList<Branch> list(const QString &appDir);
-
-// The text of a file's entry: its name less the last dot and what follows
-// ("Aquarelle.jpg" gives "Aquarelle"; a name without extension stays whole).
-QString entryText(const QString &fileName);
 
 } // namespace ResourceLibrary

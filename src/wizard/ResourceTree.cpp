@@ -53,19 +53,6 @@ QString ResourceTree::keyOf(const QTreeWidgetItem *item)
     return item ? item->data(0, Qt::UserRole).toString() : QString();
 }
 
-QTreeWidgetItem *ResourceTree::itemOf(const QString &key) const
-{
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem *top = topLevelItem(i);
-        if (keyOf(top) == key)
-            return top;
-        for (int j = 0; j < top->childCount(); ++j)
-            if (keyOf(top->child(j)) == key)
-                return top->child(j);
-    }
-    return nullptr;
-}
-
 void ResourceTree::keyPressEvent(QKeyEvent *event)
 {
     QTreeWidgetItem *before = currentItem();

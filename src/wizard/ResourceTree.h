@@ -14,16 +14,16 @@ public:
     explicit ResourceTree(QWidget *parent = nullptr);
 
     void fill(const QList<ResourceLibrary::Branch> &branches);
-    // An entry's key ("D1".."D3" or a picture's full path).
-    static QString keyOf(const QTreeWidgetItem *item);
     // The width (pixels) that shows every entry whole, scroll bar included.
     int widestEntry() const;
-    // The entry whose key is `key`, or null.
-    QTreeWidgetItem *itemOf(const QString &key) const;
 
 signals:
     void entryChosen(const QString &key);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // An entry's key ("D1".."D3" or a picture's full path).
+    static QString keyOf(const QTreeWidgetItem *item);
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CardDocument.h"
+#include "document/CardData.h"
 
 #include <QImage>
 #include <QString>
@@ -17,7 +17,7 @@ public:
 
     WizardPreview();
 
-    const CardDocument &card() const { return m_card; }
+    const CardData &card() const { return m_card; }
     // Preview label 1..4.
     const CardLabel &label(int index) const;
 
@@ -25,22 +25,16 @@ public:
     void setText(int index, const QString &text);
     // Shows or hides the four texts.
     void setTextsVisible(bool visible);
-    // Places the labels: 1 and 2 against the right edge (150 twips) at tops
-    // 120 and 480, 3 centred (whole twips, halves dropped), 4 at left 120
-    // and 350 twips above the bottom.
-    void layOutLabels();
 
     // Shows `picture` as the ornament, sized for a card `cardHeight` twips
     // high; a null picture takes the ornament away.
     void setOrnament(const QImage &picture, double cardHeight);
     // Sizes the ornament again for another card height.
     void fitOrnament(double cardHeight);
-    bool hasOrnament() const;
 
     // Paints `picture` stretched over the preview; a null picture gives the
     // empty preview (white with its light grey border).
     void setBackground(const QImage &picture);
-    bool hasBackground() const { return m_card.NumFond == 2; }
 
     // Takes ornament and background away and lays the labels out again.
     void clear();
@@ -50,9 +44,14 @@ public:
     const QImage &screenBackground() const { return m_screen; }
 
 private:
+    bool hasOrnament() const;
+    // Places the labels: 1 and 2 against the right edge (150 twips) at tops
+    // 120 and 480, 3 centred (whole twips, halves dropped), 4 at left 120
+    // and 350 twips above the bottom.
+    void layOutLabels();
     void paintBackground(const QImage *picture);
 
-    CardDocument m_card;
+    CardData m_card;
     QImage m_ornament;
     QImage m_screen;
 };

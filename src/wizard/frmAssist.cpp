@@ -246,7 +246,6 @@ void frmAssist::customEdited(int field, const QString &text)
 
 void frmAssist::customizeToggled(bool on)
 {
-    m_wizard.setFieldsEnabled(on);
     for (int i = 0; i < 4; ++i) {
         m_text3Labels[std::size_t(i)]->setEnabled(on);
         m_text3[std::size_t(i)]->setEnabled(on);

@@ -38,13 +38,10 @@ public:
     const std::optional<NewProject> &project() const { return m_project; }
 
     // Controls, by their names.
-    QTabWidget *tabs() const { return m_tabs; }
     QLineEdit *Text1() const { return m_text1; }
     QComboBox *Combo1() const { return m_combo1; }
     QLineEdit *Text2(int index) const;      // 0 length, 1 height
     QLineEdit *Text3(int index) const;      // 1..4
-    QCheckBox *customizeFields() const { return m_customize; }
-    QCheckBox *noDefaultLabels() const { return m_noLabels; }
     ResourceTree *Tree1() const { return m_tree; }
     PreviewView *Picture1() const { return m_picture1; }
     QPushButton *Command1(int index) const; // 0 Créer, 1 Annuler, 2 Aide

@@ -48,9 +48,9 @@ QRect reddishBounds(const QImage &image)
 }
 
 // A card with label 1 "Atelier" in red over logo 1 (a blue square).
-CardDocument card()
+CardData card()
 {
-    CardDocument doc(solid(40, 40, Qt::blue));
+    CardData doc(solid(40, 40, Qt::blue));
     CardLabel &label = *doc.Label(1);
     label.setCaption(QStringLiteral("Atelier"));
     label.setFontName(QStringLiteral("DejaVu Sans"));
@@ -79,7 +79,7 @@ private slots:
 void tst_CardRenderer::backgroundAloneAndHiddenItems()
 {
     for (double tpp : {15.0, 2.4}) {
-        CardDocument doc = card();
+        CardData doc = card();
         const QImage background = CardRenderer::background(doc, tpp);
         QCOMPARE(background.size(), QSize(int(std::round(doc.width() / tpp)), int(std::round(doc.height() / tpp))));
         // White, with the light grey line through the outer pixels.
@@ -95,7 +95,7 @@ void tst_CardRenderer::backgroundAloneAndHiddenItems()
 
 void tst_CardRenderer::labelsLieAboveLogosWhateverTheStacking()
 {
-    CardDocument doc = card();
+    CardData doc = card();
     // Logo 1 brought in front of the label, as the user can on screen; a
     // second logo (green) over the first.
     doc.bringToFront({CardItemRef::LogoItem, 1});
@@ -119,10 +119,10 @@ void tst_CardRenderer::labelsLieAboveLogosWhateverTheStacking()
 
 void tst_CardRenderer::labelStylesAsOnScreen()
 {
-    CardDocument plain = card();
+    CardData plain = card();
     plain.Logo(1)->Visible = false;
     const QImage regular = CardRenderer::flatten(plain, 15);
-    CardDocument styled = plain;
+    CardData styled = plain;
     CardLabel &label = *styled.Label(1);
     label.setFontBold(true);
     label.setFontItalic(true);
@@ -162,7 +162,7 @@ void tst_CardRenderer::labelStylesAsOnScreen()
 
 void tst_CardRenderer::sameCardAtPrinterResolution()
 {
-    const CardDocument doc = card();
+    const CardData doc = card();
     const QImage screen = CardRenderer::flatten(doc, 15);
     const QImage printer = CardRenderer::flatten(doc, 2.4);
     QCOMPARE(printer.size(), QSize(1985, 1276));
@@ -181,7 +181,7 @@ void tst_CardRenderer::sameCardAtPrinterResolution()
 
 void tst_CardRenderer::backgroundFromTheCardsOwnDescription()
 {
-    CardDocument doc = card();
+    CardData doc = card();
     doc.NumFond = 1;
     doc.Color1 = Red;
     doc.Color2 = Red;

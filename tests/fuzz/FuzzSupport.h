@@ -1,35 +1,32 @@
 #pragma once
 
 // What the fuzz targets share: a failed invariant aborts (libFuzzer reports
-// the input), and the targets that draw text or decode pictures need a GUI
-// application, made once on Qt's offscreen platform.
+// the input); a GUI application on Qt's offscreen platform, made once.
 #include <QByteArray>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 namespace FuzzSupport {
 
-inline void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+inline void check(bool condition) { if (!condition) std::abort(); }
 
-// Call from LLVMFuzzerInitialize.
 inline void startGuiApplication()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    static char name[] = "fuzz", *argv[] = {name, nullptr};
+    static auto *app = new QGuiApplication(argc, argv);
+    // Deleted at exit before Qt's font globals (made here by measuring a
+    // text, so destroyed after this handler), it frees their font engines.
+    QFontMetricsF(QFont()).height();
+    std::atexit([] { delete app; });
 }
 
-// A folder for the files a target writes and reads back, in memory when
-// the system has /dev/shm: saving syncs the file to disk, which on a disk
-// folder would cost more than everything else the target does.
+// A folder for the files a target writes, in memory when the system has
+// /dev/shm: saving syncs the file, which on a disk would cost the most.
 inline QTemporaryDir &scratchFolder()
 {
     static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
@@ -39,3 +36,4 @@ inline QTemporaryDir &scratchFolder()
 }
 
 } // namespace FuzzSupport
+

@@ -1,45 +1,35 @@
-// Fuzz target: any bytes as a picture file named by a project or chosen by
-// the user, read through the guarded reader as the program reads a logo or
-// a background. The first byte picks the file's extension (the format
-// hint), the rest is the file. Decoding may fail, never crash nor hang;
-// a picture read stays within Qt's allocation limit; reading the file and
-// decoding the same bytes give the same picture.
+// Fuzz target: any bytes as a picture file read through the guarded reader;
+// the first byte picks the extension (the format hint). Decoding may fail,
+// never crash nor hang; a picture stays within Qt's allocation limit; reading
+// the file and decoding the same bytes give the same picture.
 #include "FuzzSupport.h"
 #include "platform/PictureReader.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 using FuzzSupport::check;
 
-// Every extension a picture of the program may have, and one that names no
-// format: the content decides then.
-constexpr const char *Extensions[] = {"bmp", "jpg", "png", "gif", "ico", "svg", "tif", "webp",
-                                      "pbm", "xpm", "tga", "wbmp", "icns", "dat"};
+// Every extension a picture may have, and one naming no format.
+constexpr const char *Extensions[] = {"bmp", "jpg", "png", "gif", "ico",  "svg",  "tif",
+                                      "webp", "pbm", "xpm", "tga", "wbmp", "icns", "dat"};
 constexpr int ExtensionCount = int(sizeof Extensions / sizeof *Extensions);
 constexpr int SizeClasses = 8;
 
-// Qt's decoders are not built for coverage, so the fuzzer would see every
-// input as the same and cut the seeds down to nothing. These counters,
-// which libFuzzer reads as coverage, tell inputs apart by what was decoded:
-// the hint, the pixel format and the size class of each side.
+// Qt's decoders are not built for coverage: these counters, which libFuzzer
+// reads as coverage, tell inputs apart by the hint, format and size decoded.
 __attribute__((used, section("__libfuzzer_extra_counters")))
 std::uint8_t outcomes[ExtensionCount][QImage::NImageFormats][SizeClasses][SizeClasses];
 
 int sizeClass(int pixels)
 {
     int c = 0;
-    while (pixels > 1 && c < SizeClasses - 1) {
-        pixels >>= 2;
+    for (; pixels > 1 && c < SizeClasses - 1; pixels >>= 2)
         ++c;
-    }
     return c;
 }
 
@@ -59,20 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString name = QStringLiteral("image.") + QLatin1String(Extensions[extension]);
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
-    const QString path = FuzzSupport::scratchFolder().filePath(name);
-    QFile file(path);
+    QFile file(FuzzSupport::scratchFolder().filePath(name));
     check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     file.close();
 
-    const QImage read = PictureReader::read(path);
+    const QImage read = PictureReader::read(file.fileName());
     const QImage decoded = PictureReader::decode(bytes, name);
     check(read.isNull() == decoded.isNull());
     if (!read.isNull()) {
-        check(read.size() == decoded.size() && read.format() == decoded.format());
-        check(read.width() > 0 && read.height() > 0);
-        check(read.sizeInBytes() <= qsizetype(QImageReader::allocationLimit()) * 1024 * 1024);
+        check(read.size() == decoded.size() && read.format() == decoded.format() && read.width() > 0
+              && read.height() > 0 && read.sizeInBytes() <= qsizetype(QImageReader::allocationLimit()) * 1024 * 1024);
         ++outcomes[extension][read.format()][sizeClass(read.width())][sizeClass(read.height())];
     }
-    QFile::remove(path);
+    file.remove();
     return 0;
 }

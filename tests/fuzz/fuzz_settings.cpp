@@ -1,61 +1,46 @@
-// Fuzz target: any bytes as the frame's settings file (Brivadune.ini), read
-// as the frame reads it at start. Reading stops at the first missing or
-// unconvertible value, so the values read are always a leading run of the
-// file's keys; every value is in range; and values written back the way the
-// frame writes them read back, unchanged from the second save on.
+// Fuzz target: any bytes as the frame's settings file (Brivadune.ini): the
+// values read are a leading run of the keys, each in range; written back as
+// the frame writes them they read back, unchanged from the second save on.
 #include "FuzzSupport.h"
 #include "app/Settings.h"
 #include "platform/Encoding.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextConv.h"
 
-#include <QByteArray>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using FuzzSupport::check;
 
-// The frame has six tabs.
-constexpr int TabCount = 6;
+constexpr int TabCount = 6; // the frame's tabs
 
 // Whether each value was read, in reading order.
 std::vector<bool> presence(const Settings::Values &v)
 {
-    std::vector<bool> out;
-    for (const auto &b : v.bars)
-        out.push_back(b.has_value());
-    for (const auto &b : v.boxes)
-        out.push_back(b.has_value());
-    for (const bool present : {v.tab.has_value(), v.windowMode.has_value(), v.height.has_value(),
-                               v.width.has_value(), v.top.has_value(), v.left.has_value()})
-        out.push_back(present);
-    return out;
+    return {v.bars[0].has_value(),  v.bars[1].has_value(),  v.bars[2].has_value(),  v.boxes[0].has_value(),
+            v.boxes[1].has_value(), v.boxes[2].has_value(), v.tab.has_value(),      v.windowMode.has_value(),
+            v.height.has_value(),   v.width.has_value(),    v.top.has_value(),      v.left.has_value()};
 }
 
-void checkLength(const std::optional<double> &twips, bool positive)
+bool length(const std::optional<double> &twips, bool positive)
 {
-    if (twips)
-        check(std::isfinite(*twips) && std::fabs(*twips) <= 1.0e6 && (!positive || *twips > 0));
+    return !twips || (std::isfinite(*twips) && std::fabs(*twips) <= 1.0e6 && (!positive || *twips > 0));
 }
 
 // The file the frame writes for these values (those read only).
 ProfileFile written(const Settings::Values &v)
 {
     ProfileFile out;
-    const char *bars[] = {"Outils", "Gestion", "Statut"};
-    for (int i = 0; i < 3; ++i) {
-        if (v.bars[std::size_t(i)])
-            out.writeString(QStringLiteral("MENU"), QLatin1String(bars[i]), TextConv::fromBool(*v.bars[std::size_t(i)]));
-    }
-    const char *boxes[] = {"BulleAide", "Verouiller", "Palette2D"};
-    for (int i = 0; i < 3; ++i) {
-        if (v.boxes[std::size_t(i)])
-            out.writeString(QStringLiteral("OPTIONS"), QLatin1String(boxes[i]),
-                            QString::number(*v.boxes[std::size_t(i)] ? 1 : 0));
+    const char *bars[] = {"Outils", "Gestion", "Statut"}, *boxes[] = {"BulleAide", "Verouiller", "Palette2D"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (v.bars[i])
+            out.writeString(QStringLiteral("MENU"), QLatin1String(bars[i]), TextConv::fromBool(*v.bars[i]));
+        if (v.boxes[i])
+            out.writeString(QStringLiteral("OPTIONS"), QLatin1String(boxes[i]), QString::number(*v.boxes[i] ? 1 : 0));
     }
     if (v.tab)
         out.writeString(QStringLiteral("OPTIONS"), QStringLiteral("Onglet"), QString::number(*v.tab));
@@ -72,8 +57,8 @@ ProfileFile written(const Settings::Values &v)
 
 bool same(const Settings::Values &a, const Settings::Values &b)
 {
-    return a.bars == b.bars && a.boxes == b.boxes && a.tab == b.tab && a.windowMode == b.windowMode
-        && a.height == b.height && a.width == b.width && a.top == b.top && a.left == b.left;
+    return std::tie(a.bars, a.boxes, a.tab, a.windowMode, a.height, a.width, a.top, a.left)
+        == std::tie(b.bars, b.boxes, b.tab, b.windowMode, b.height, b.width, b.top, b.left);
 }
 
 Settings::Values reread(const Settings::Values &v)
@@ -92,27 +77,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.fromText(Encoding::decode(bytes));
     const Settings::Values values = Settings::readValues(file, TabCount);
 
-    // A leading run: once a value is missing, so are all later ones.
     const std::vector<bool> read = presence(values);
     check(std::is_sorted(read.begin(), read.end(), [](bool a, bool b) { return a > b; }));
 
-    if (values.tab)
-        check(*values.tab >= 1 && *values.tab <= TabCount);
-    if (values.windowMode)
-        check(*values.windowMode >= -32768 && *values.windowMode <= 32767);
-    if (values.height)
-        check(values.windowMode == 0 || values.windowMode == 1);
-    checkLength(values.height, true);
-    checkLength(values.width, true);
-    checkLength(values.top, false);
-    checkLength(values.left, false);
+    check(!values.tab || (*values.tab >= 1 && *values.tab <= TabCount));
+    check(!values.windowMode || (*values.windowMode >= -32768 && *values.windowMode <= 32767));
+    check(!values.height || values.windowMode == 0 || values.windowMode == 1);
+    check(length(values.height, true) && length(values.width, true) && length(values.top, false)
+          && length(values.left, false));
 
-    // Written as the frame writes them, every value reads back; a length
-    // is written with at most seven significant digits, as the Windows
-    // program writes a single, so it may come back a little changed once.
-    // Written and read again, nothing changes.
+    // Written as the frame writes them, every value reads back; a length is
+    // written with at most seven significant digits, as project files
+    // written on Windows write a single, so it may change once, then no more.
     const Settings::Values once = reread(values);
-    check(presence(once) == read);
-    check(same(reread(once), once));
+    check(presence(once) == read && same(reread(once), once));
     return 0;
 }

@@ -13,35 +13,25 @@ inline QString sourceDir() { return qEnvironmentVariable("BRIVADUNE_SOURCE_DIR")
 inline QString appId() { return QStringLiteral("org.brivadune.Brivadune"); }
 
 struct Run {
-    int exitCode = -1;
+    int exitCode = -1; // -1: it could not start or did not end
     QString out;
     QString err;
     bool ok() const { return exitCode == 0; }
     QString said() const { return out + err; }
 };
 
-// Runs `program` to its end (a program that cannot start gives -1).
 inline Run run(const QString &program, const QStringList &args, int timeoutMs = 120000,
                const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, args);
-    Run result;
-    if (!process.waitForStarted(10000)) {
-        result.err = program + QStringLiteral(": ") + process.errorString();
-        return result;
-    }
-    if (!process.waitForFinished(timeoutMs)) {
+    const bool ended = process.waitForStarted(10000) && process.waitForFinished(timeoutMs);
+    if (!ended)
         process.kill();
-        process.waitForFinished(5000);
-        result.err = program + QStringLiteral(": did not finish");
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return {ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()) + (ended ? QString() : program + QStringLiteral(": ") + process.errorString())};
 }
 
 } // namespace PackagingTest
