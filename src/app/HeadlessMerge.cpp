@@ -1,0 +1,49 @@
+#include "HeadlessMerge.h"
+
+#include "CommandLine.h"
+#include "document/MergeCard.h"
+
+std::unique_ptr<HeadlessMerge> HeadlessMerge::open(const QString &path, QString &error)
+{
+    // One pass to count, for the sheets the job will fill.
+    std::unique_ptr<MergeReader> counting = MergeReader::open(path, &error);
+    if (!counting)
+        return nullptr;
+    auto merge = std::unique_ptr<HeadlessMerge>(new HeadlessMerge);
+    while (counting->next())
+        ++merge->m_records;
+    if (merge->m_records == 0) {
+        error = MergeReader::noRecordMessage(path);
+        return nullptr;
+    }
+    merge->m_reader = MergeReader::open(path, &error);
+    if (!merge->m_reader)
+        return nullptr;
+    return merge;
+}
+
+QStringList HeadlessMerge::values(int n)
+{
+    while (m_read < n) {
+        std::optional<MergeRecord> record = m_reader->next();
+        if (!record)
+            break;
+        m_values = std::move(record->values);
+        ++m_read;
+    }
+    return m_values;
+}
+
+void HeadlessMerge::warnFields(const CardData &card) const
+{
+    const QString unknown = MergeCard::unknownFieldsMessage(MergeCard(card, columns()).unknownFields());
+    if (!unknown.isEmpty())
+        CommandLine::warn(unknown);
+}
+
+void HeadlessMerge::warnRecords() const
+{
+    const QString irregular = MergeCard::irregularLinesMessage(m_reader->irregularLines());
+    if (!irregular.isEmpty())
+        CommandLine::warn(irregular);
+}
