@@ -7,9 +7,12 @@
 #include "app/FrameLayout.h"
 #include "app/FrameStatusBar.h"
 #include "app/Settings.h"
+#include "app/merge/MergeDialog.h"
 #include "app/panel/ColorSwatch.h"
 #include "app/panel/TabStrip.h"
 #include "platform/ProfileFile.h"
+#include "printing/DigitField.h"
+#include "printing/frmPrint.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -79,6 +82,7 @@ private slots:
     void windowListAndClosing();
     void readingStopsAtTheFirstBadValue();
     void writtenFileReadsBack();
+    void cardMergedWithAList();
 };
 
 void tst_frame::menusReachTheirHandlers()
@@ -426,6 +430,47 @@ void tst_frame::writtenFileReadsBack()
              QStringList{QString("Les options n'ont pas pu être enregistrées dans le fichier \"%1\" : "
                                                       "les options actuelles seront perdues à la fermeture.")
                                            .arg(Settings::filePath(dir.path()))});
+}
+
+void tst_frame::cardMergedWithAList()
+{
+    FrameFixture f;
+    QVERIFY(f.dir.writeFile(u"formats.ini"_s, "Dix par planche | 10.15.0.0.2.5\r\n"));
+    frmProjet *card = f.startWithCard();
+    QVERIFY(card && f.dir.writeFile(u"equipe.csv"_s, "Nom;Ville\r\nAna;Brest\r\nBob;Vannes\r\nCyr;Rennes\r\n"));
+    QVERIFY(card->doc().editLabel(1, [](CardLabel &l) { l.setCaption(u"{Nom} de {ville}"_s); }));
+    // The list chosen in the open dialog, then the dialog's Ok: the card
+    // shows record 1 filled; the status bar pages through the records.
+    f.prompts.queueFile(f.dir.filePath(u"equipe.csv"_s));
+    f.dialogs.onModal = [](QDialog &) { return int(MergeDialog::Merged); };
+    f.frame->Mnu_Outfich_Click(15);
+    QCOMPARE(card->shownCard().Label(1)->Caption(), u"Ana de Brest"_s);
+    QLabel *record = nullptr;
+    for (QLabel *label : f.status().findChildren<QLabel *>())
+        record = label->text().startsWith(u"Fiche"_s) ? label : record;
+    QVERIFY(record && record->isVisible() && record->text() == u"Fiche 1/3"_s);
+    for (QToolButton *step : f.status().findChildren<QToolButton *>())
+        if (step->toolTip() == u"Fiche suivante"_s)
+            step->click(), step->click(), step->click(); // stops at the last
+    QCOMPARE(std::pair(record->text(), card->shownCard().Label(1)->Caption()),
+             std::pair(u"Fiche 3/3"_s, u"Cyr de Rennes"_s));
+    // The typed text is what the panel edits and the file keeps.
+    QCOMPARE(f.panel().TextA()->text(), u"{Nom} de {ville}"_s);
+    const QString saved = f.dir.filePath(u"fusion.prj"_s);
+    QVERIFY(card->Projet_Sauver(saved));
+    const QByteArray bytes = TestSupport::readBytes(saved);
+    QVERIFY2(bytes.contains("Caption={Nom} de {ville}\r\n") && bytes.contains("[FUSION]\r\nFichier="), bytes);
+    // The print window counts the sheets the three cards fill, ten a sheet,
+    // and keeps the count from being typed over.
+    QString total;
+    bool editable = true;
+    f.dialogs.onModal = [&](QDialog &d) {
+        if (auto *print = qobject_cast<frmPrint *>(&d))
+            total = print->Text3(0)->text(), editable = print->Text3(0)->isEnabled();
+        return int(QDialog::Rejected);
+    };
+    f.frame->Mnu_Outfich_Click(11);
+    QCOMPARE(std::pair(total, editable), std::pair(u"1"_s, false));
 }
 
 QTEST_MAIN(tst_frame)
