@@ -356,29 +356,6 @@ void frmPrint::showSettings()
     showMergeSheets();
 }
 
-void frmPrint::setMerge(std::optional<SheetCards> cards)
-{
-    m_merge = std::move(cards);
-    m_text3[0]->setEnabled(!m_merge);
-    showMergeSheets();
-}
-
-void frmPrint::showMergeSheets()
-{
-    if (!m_merge)
-        return;
-    // The sheets the cards fill with the layout chosen now.
-    QString unused;
-    const std::optional<SheetJob> job = m_settings.job(&unused);
-    if (!job)
-        return;
-    const int perSheet = int(job->layout(SheetJob::cardSize(m_card), SheetTarget::Print).cards().size());
-    // Shown, not typed: the field's own text stays what the user gave.
-    const QString sheets = QString::number(std::max(1, m_merge->sheets(perSheet)));
-    if (m_text3[0]->text() != sheets)
-        m_text3[0]->setText(sheets);
-}
-
 void frmPrint::setCard(const CardData &card, const QString &caption, const QPalette &palette)
 {
     m_card = card;

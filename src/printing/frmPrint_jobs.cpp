@@ -1,6 +1,8 @@
-// The print dialog's buttons: preview, print, PDF, cancel and help.
+// The print dialog's buttons (preview, print, PDF, cancel and help) and the
+// sheet count a merge fills.
 #include "frmPrint.h"
 
+#include "DigitField.h"
 #include "PageSurface.h"
 #include "PrintProgress.h"
 #include "SheetPreview.h"
@@ -207,4 +209,27 @@ void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPa
         m_services.prompts->msgBox(printFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
         return;
     }
+}
+
+void frmPrint::setMerge(std::optional<SheetCards> cards)
+{
+    m_merge = std::move(cards);
+    m_text3[0]->setEnabled(!m_merge);
+    showMergeSheets();
+}
+
+void frmPrint::showMergeSheets()
+{
+    if (!m_merge)
+        return;
+    // The sheets the cards fill with the layout chosen now.
+    QString unused;
+    const std::optional<SheetJob> job = m_settings.job(&unused);
+    if (!job)
+        return;
+    const int perSheet = int(job->layout(SheetJob::cardSize(m_card), SheetTarget::Print).cards().size());
+    // Shown, not typed: the field's own text stays what the user gave.
+    const QString sheets = QString::number(std::max(1, m_merge->sheets(perSheet)));
+    if (m_text3[0]->text() != sheets)
+        m_text3[0]->setText(sheets);
 }
