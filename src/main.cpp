@@ -1,7 +1,9 @@
 // Brivadune: reads the command line and starts the main frame.
 #include "app/AutoAnswerPrompts.h"
+#include "app/DisplayStart.h"
 #include "app/HeadlessExport.h"
 #include "app/HeadlessPrint.h"
+#include "app/StartOptions.h"
 #include "app/StartupReport.h"
 #include "app/frmMenu.h"
 #include "platform/AppPaths.h"
@@ -47,12 +49,18 @@ int runHeadless(int argc, char *argv[])
     std::_Exit(status);
 }
 
-bool headlessRequested(int argc, char *argv[])
+QStringList rawArguments(int argc, char *argv[])
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
-    return HeadlessExport::requested(args) || HeadlessPrint::requested(args);
+    return args;
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
 }
 
 } // namespace
@@ -60,10 +68,22 @@ bool headlessRequested(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     const long long startMs = StartupReport::steadyNowMs();
-    if (headlessRequested(argc, argv))
+    // Answered before the toolkit starts: they need no display.
+    const QStringList raw = rawArguments(argc, argv);
+    switch (StartOptions::request(raw)) {
+    case StartOptions::Request::Help: print(stdout, StartOptions::usage()); return 0;
+    case StartOptions::Request::Version: print(stdout, StartOptions::versionLine()); return 0;
+    case StartOptions::Request::Start: break;
+    }
+    if (HeadlessExport::requested(raw) || HeadlessPrint::requested(raw))
         return runHeadless(argc, argv);
+    if (const QString unknown = StartOptions::unknownOption(raw); !unknown.isEmpty()) {
+        print(stderr, StartOptions::unknownOptionMessage(unknown));
+        return 1;
+    }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> application = DisplayStart::open(argc, argv);
+    QApplication &app = *application;
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Brivadune"));
     // The desktop matches the windows with the installed desktop entry.
@@ -78,6 +98,7 @@ int main(int argc, char *argv[])
     args.removeFirst();
     const QString appDir = AppPaths::resolveAppDir(args, QApplication::applicationDirPath());
     const bool reportStartup = args.removeAll(QStringLiteral("--report-startup")) > 0;
+    StartOptions::dropOptionsEnd(args);
     // What is left names project files to open.
     const QStringList files = args;
 

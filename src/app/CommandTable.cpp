@@ -28,6 +28,7 @@ std::vector<MenuItem> buildMenuItems()
         {M::File, 13, "Quitter", nullptr, C::Quit},
         {M::File, 14, "-", nullptr, {}},
         {M::File, 15, "Fusion avec une liste...", nullptr, C::MergeWithList},
+        {M::File, 16, "Projets récents", nullptr, {}}, // carries the list of recent projects
 
         {M::Edit, 0, "Annuler la commande", "Ctrl+Z", C::Undo},
         {M::Edit, 1, "-", nullptr, {}},

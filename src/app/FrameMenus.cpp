@@ -60,8 +60,11 @@ void FrameMenus::buildMenus(QMainWindow &frame)
         actions[item.index] = action;
     }
 
-    // File 7 carries the scanner submenu; Window 4 the list of card windows.
+    // File 7 carries the scanner submenu, File 16 the recent projects;
+    // Window 4 the list of card windows.
     action(Menu::File, 7)->setMenu(menu(Menu::Scan));
+    m_recentList = new QMenu(text("Projets récents"), &frame);
+    action(Menu::File, 16)->setMenu(m_recentList);
     m_windowList = new QMenu(text("Afficher une fenêtre"), &frame);
     action(Menu::Window, 4)->setMenu(m_windowList);
 

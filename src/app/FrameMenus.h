@@ -28,6 +28,8 @@ public:
     QMenu *menu(Menu menu) const;
     // The "Afficher une fenêtre" submenu listing the card windows.
     QMenu *windowList() const { return m_windowList; }
+    // The "Projets récents" submenu.
+    QMenu *recentList() const { return m_recentList; }
     QToolBar *toolbar() const { return m_toolbar; }
     // Shows a context menu of the card at a global screen position.
     void popup(CardMenu menu, const QPoint &globalPos);
@@ -43,5 +45,6 @@ private:
     QHash<int, QVector<QAction *>> m_items;
     QHash<int, QMenu *> m_menus;
     QMenu *m_windowList = nullptr;
+    QMenu *m_recentList = nullptr;
     QToolBar *m_toolbar = nullptr;
 };

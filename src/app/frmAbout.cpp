@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "AppVersion.h"
 #include "platform/HelpOpener.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/Line3D.h"
@@ -12,11 +13,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-
-// The build passes the project's version.
-#ifndef BRIVADUNE_VERSION_MAJOR
-#error "BRIVADUNE_VERSION_MAJOR, _MINOR and _PATCH must be defined by the build"
-#endif
 
 namespace {
 
@@ -98,10 +94,7 @@ QString frmAbout::linkText()
 
 QString frmAbout::versionText()
 {
-    return QStringLiteral("Version : %1.%2.%3")
-        .arg(BRIVADUNE_VERSION_MAJOR)
-        .arg(BRIVADUNE_VERSION_MINOR)
-        .arg(BRIVADUNE_VERSION_PATCH);
+    return QStringLiteral("Version : ") + AppVersion::text();
 }
 
 void frmAbout::Timer1_Timer()

@@ -34,6 +34,7 @@ frmMenu::frmMenu(const Services &services, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/brivadune/icons/brivadune.svg")));
     // No toolbar list on a right click over the bars.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
     setMinimumSize(FrameLayout::MinimumWidthPx, FrameLayout::MinimumHeightPx);
     resize(FrameLayout::DesignWidthPx, FrameLayout::DesignHeightPx);
 
@@ -105,6 +106,10 @@ void frmMenu::wire()
     connect(m_menus, &FrameMenus::toolbarButtonClicked, this, &frmMenu::Toolbar1_ButtonClick);
     connect(m_menus->windowList(), &QMenu::aboutToShow, this,
             [this] { m_windows->fillWindowList(m_menus->windowList()); });
+    connect(m_menus->recentList(), &QMenu::aboutToShow, this, &frmMenu::fillRecentList);
+    // "Projets récents" is usable only while it lists something.
+    connect(m_menus->menu(Menu::File), &QMenu::aboutToShow, this,
+            [this] { m_menus->action(Menu::File, 16)->setEnabled(!m_recents.files().isEmpty()); });
     // The list item is usable only while card windows are open.
     connect(m_menus->menu(Menu::Window), &QMenu::aboutToShow, this,
             [this] { m_menus->action(Menu::Window, 4)->setEnabled(!m_windows->cards().isEmpty()); });

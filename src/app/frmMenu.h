@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Commands.h"
+#include "RecentProjects.h"
 #include "platform/CommonDialog.h"
 #include "platform/DialogRunner.h"
 #include "platform/Services.h"
@@ -93,6 +94,12 @@ public:
     void Lire_Options();
     void Ecrire_Options();
 
+    // The projects last opened or saved, most recent first.
+    const RecentProjects &recentProjects() const { return m_recents; }
+    // Opens a project of "Projets récents"; one whose file is gone is
+    // taken off the list, and the user told so.
+    void openRecentProject(const QString &path);
+
 signals:
     // Emitted by every menu handler and panel control before it runs
     // (handler name, index), so that tests and tools can follow commands.
@@ -100,6 +107,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Project files dropped on the frame open as "Ouvrir" opens them.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -137,6 +147,10 @@ private:
     bool saveCard(frmProjet *card, bool withDialog);
     void openProject(const ProfileFile &file, const QString &path, const QString &name, const QString &fileName);
     bool nameInUse(const QString &name) const;
+    // A project opened or saved goes first in the recent projects, and the
+    // settings file keeps the list at once.
+    void rememberProject(const QString &path);
+    void fillRecentList();
     void printActiveCard(frmProjet &card, bool preview);
     // "Fusion avec une liste...": the list, its records and copies chosen
     // in the merge dialog for the active card.
@@ -158,6 +172,7 @@ private:
     std::unique_ptr<ItemCommands> m_items;
     QStringList m_receivedFiles;
     QStringList m_startupFiles;
+    RecentProjects m_recents;
     int m_newCardCount = 0;
     bool m_settingsFailureShown = false;
     bool m_saving = false;

@@ -72,6 +72,7 @@ void frmMenu::createProjectsFolder()
 void frmMenu::Lire_Options()
 {
     Settings::read(*this);
+    m_recents.load(Settings::filePath(m_services.appDir));
 }
 
 void frmMenu::Ecrire_Options()

@@ -143,6 +143,7 @@ void frmMenu::openProject(const ProfileFile &file, const QString &path, const QS
         return;
     }
     card->setFilePath(path);
+    rememberProject(path);
     readCardList(*card);
 }
 
@@ -190,6 +191,7 @@ bool frmMenu::saveCard(frmProjet *target, bool withDialog)
         card->setCaption(name);
     }
     card->setFilePath(path);
+    rememberProject(path);
     return true;
 }
 

@@ -51,6 +51,7 @@ frmProjet::frmProjet(const CardWindowServices &services, QWidget *parent)
     watchHistory();
     paintCard();
     setMouseTracking(true);
+    setAcceptDrops(true);
     // The help balloon (style balloon, information icon) is created here
     // once the balloon control exists; until then BulleVisible only records
     // whether one would be showing.

@@ -78,6 +78,11 @@ public:
     void Ajouter_UnLogo(bool import = false);
     // Asks for a new picture for logo `index`.
     void importLogoPicture(int index);
+    // A new logo showing the picture file `path`, its top left corner at
+    // `place` (twips on the card), selected. False, with the card
+    // unchanged, when the file cannot be read as a picture or the card has
+    // no room for a logo.
+    bool addLogoPicture(const QString &path, const QPointF &place);
     void Couleur_Police();
     void Format_Police();
     void Form_Resize();
@@ -186,8 +191,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Picture files dropped on the window: each a new logo where it was
+    // dropped, or, with Shift held, the first one the card's background.
+    // Other files go on to the frame.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // A new logo slot at `place` (twips), or nothing without room for one.
+    std::optional<int> createLogoSlot(const QPointF &place);
     // Gestures on the card (twips; in the item's own coordinates for an
     // item). A right press on an item selects it and asks for its menu; a
     // left drag moves it unless items are locked.

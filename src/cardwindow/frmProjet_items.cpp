@@ -78,16 +78,39 @@ void frmProjet::Ajouter_UnLogo(bool import)
         importLogoPicture(m_doc.NumLogo());
         return;
     }
+    createLogoSlot(NewLogoPlace);
+}
+
+std::optional<int> frmProjet::createLogoSlot(const QPointF &place)
+{
     const int highest = m_doc.logoCount();
     const int next = highest >= 2 ? highest + 1 : m_doc.NumLogo() + 1;
     if (next <= highest || !m_doc.createLogo(next))
-        return;
+        return std::nullopt;
     m_doc.setLastCreated({CardItemRef::LogoItem, next});
-    m_doc.editLogo(next, [](CardLogo &logo) {
-        logo.Left = float(NewLogoPlace.x());
-        logo.Top = float(NewLogoPlace.y());
+    m_doc.editLogo(next, [&place](CardLogo &logo) {
+        logo.Left = float(place.x());
+        logo.Top = float(place.y());
         logo.Visible = true;
     });
+    return next;
+}
+
+bool frmProjet::addLogoPicture(const QString &path, const QPointF &place)
+{
+    const QImage picture = PictureReader::read(path);
+    if (picture.isNull())
+        return false;
+    const Edit edit(this, QStringLiteral("Ajouter un logo"));
+    const std::optional<int> index = createLogoSlot(place);
+    if (!index)
+        return false;
+    m_doc.editLogo(*index, [&](CardLogo &logo) {
+        logo.setPicture(picture);
+        logo.picturePath = path;
+    });
+    Logo_Click(*index);
+    return true;
 }
 
 bool frmProjet::chooseLogoPicture(const QString &currentPath, QImage &picture, QString &path)

@@ -2,6 +2,7 @@
 // pages, the autosave switch, the quit confirmation; the card windows in its area (activation, the window list, the
 // Window menu); the settings file Brivadune.ini (values read, where reading stops, what the frame writes and reads).
 #include "AppTestFrame.h"
+#include "FileDrop.h"
 
 #include "app/Autosave.h"
 #include "app/FrameLayout.h"
@@ -83,6 +84,7 @@ private slots:
     void readingStopsAtTheFirstBadValue();
     void writtenFileReadsBack();
     void cardMergedWithAList();
+    void droppedAndRecentProjects();
 };
 
 void tst_frame::menusReachTheirHandlers()
@@ -471,6 +473,47 @@ void tst_frame::cardMergedWithAList()
     };
     f.frame->Mnu_Outfich_Click(11);
     QCOMPARE(std::pair(total, editable), std::pair(u"1"_s, false));
+}
+
+void tst_frame::droppedAndRecentProjects()
+{
+    // Nine projects dropped on the frame open as "Ouvrir" opens them, a picture beside them is no project; the last
+    // eight are the recent projects, most recent first, in the settings file too.
+    TestSupport::TempAppDir dir;
+    QStringList paths;
+    QStringList files{dir.filePath(u"logo.png"_s)};
+    for (int i = 1; i <= 9; ++i) {
+        paths.prepend(dir.filePath(u"P%1.prj"_s.arg(i)));
+        QVERIFY(dir.writeFile(u"P%1.prj"_s.arg(i), "[FORMAT]\r\nLongueur=4762,8\r\nHauteur=3061,8\r\n"));
+        files << paths.first();
+    }
+    const auto recents = [&dir] {
+        RecentProjects kept;
+        kept.load(Settings::filePath(dir.path()));
+        return kept.files();
+    };
+    {
+        FrameFixture f(dir.path());
+        QVERIFY(f.start());
+        QVERIFY(TestSupport::dropFiles(f.frame.get(), files, QPoint(300, 300)) && f.prompts.messages.empty());
+        QCOMPARE(f.cards().size(), 9);
+        QCOMPARE(f.frame->recentProjects().files(), paths.first(8));
+        // Saved, the first one is the most recent again.
+        f.windows().area()->setActiveSubWindow(f.subWindow(1));
+        QVERIFY(f.frame->Sauver_unProjet(false));
+        QCOMPARE(recents(), QStringList{paths.last()} + paths.first(7));
+    }
+    // The next run lists them; an entry whose file is gone is said and taken off, another one opens.
+    QVERIFY(QFile::remove(paths.at(1)));
+    FrameFixture f(dir.path());
+    QVERIFY(f.start());
+    emit f.menus().recentList()->aboutToShow();
+    f.menus().recentList()->actions().at(2)->trigger();
+    f.menus().recentList()->actions().at(3)->trigger();
+    QCOMPARE(f.texts(), QStringList{u"Le fichier \"%1\" n'existe plus : il est retiré des projets récents."_s.arg(paths.at(1))});
+    QCOMPARE(recents(), QStringList({paths.at(2), paths.last(), paths.at(0)}) + paths.mid(3, 4));
+    QCOMPARE(f.cards().size(), 1);
+    QCOMPARE(f.cards().at(0)->filePath(), paths.at(2));
 }
 
 QTEST_MAIN(tst_frame)

@@ -45,13 +45,15 @@ void start(QProcess &process, const QString &appDir, const QStringList &args, bo
                   QStringList({u"--app-dir"_s, appDir}) + args);
 }
 
-// A command-line job to its end: exit status (-1: crashed or hung) and standard error.
-std::pair<int, QString> runJob(const QString &appDir, const QStringList &args)
+// A command-line job to its end: exit status (-1: crashed or hung) and standard error; standard output in `out`.
+std::pair<int, QString> runJob(const QString &appDir, const QStringList &args, QString *out = nullptr)
 {
     QProcess process;
     start(process, appDir, args, false);
     if (!process.waitForFinished(60000))
         return process.kill(), process.waitForFinished(), std::pair(-1, QString());
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardError()).trimmed()};
 }
@@ -84,6 +86,7 @@ private slots:
     void initTestCase();
     void oneInstancePerFolder();
     void jobs();
+    void usageAndVersion();
     void refusals_data();
     void refusals();
     void mergeJobs();
@@ -163,6 +166,20 @@ void tst_processes::jobs()
     QCOMPARE(PdfTools::pageSizeMm(pdf).toSize(), QSize(216, 279));
 }
 
+void tst_processes::usageAndVersion()
+{
+    // Without a display, anywhere before "--": the usage with every form on standard output, or the version the about
+    // box shows; nothing else happens.
+    QString out;
+    for (const QStringList &args : {QStringList{u"--help"_s}, QStringList{m_project, u"-h"_s, u"--version"_s}}) {
+        QCOMPARE(runJob(m_dir.path(), args, &out), std::pair(0, QString()));
+        QVERIFY2(out.startsWith(u"Utilisation :\n"_s) && out.contains(u"--merge LISTE [--copies N]"_s), qPrintable(out));
+    }
+    QCOMPARE(runJob(m_dir.path(), {u"--version"_s}, &out), std::pair(0, QString()));
+    QCOMPARE(out, u"Brivadune %1\n"_s.arg(qEnvironmentVariable("BRIVADUNE_VERSION")));
+    QVERIFY(!QFile::exists(m_dir.filePath(u"Brivadune.ini"_s)));
+}
+
 void tst_processes::refusals_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -187,6 +204,9 @@ void tst_processes::refusals_data()
         u"n'est pas un fichier ordinaire"_s);
     row("unknown printer", {u"--print"_s, u"--printer"_s, u"Bureau"_s, m_project},
         u"L'imprimante \"Bureau\" n'existe pas."_s);
+    // A window start: an option it does not know is no file name; without a display it says why instead of aborting.
+    row("unknown window option", {m_project, u"-x"_s}, u"Option inconnue : -x\n« brivadune --help »"_s);
+    row("no display", {u"--"_s, m_project}, u"Aucun affichage graphique n'est disponible : ni DISPLAY ni WAYLAND"_s);
 }
 
 void tst_processes::refusals()

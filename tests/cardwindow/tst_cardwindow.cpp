@@ -3,6 +3,7 @@
 // dialog, backgrounds, the closing question, and the mouse gestures on its
 // items (selection, dragging, the lock, context menus, double clicks, help
 // balloons).
+#include "FileDrop.h"
 #include "TestSupport.h"
 #include "cardwindow/CardLayout.h"
 #include "cardwindow/CardSnap.h"
@@ -59,6 +60,7 @@ private slots:
     void helpBalloonFollowsItsItem();
     void historyOfTheWindowsEdits();
     void snappingAndZoom();
+    void droppedPictures();
 
 private:
     void placeItems();
@@ -575,6 +577,30 @@ void tst_CardWindow::snappingAndZoom()
     QCOMPARE(place(Label1), from + QPointF(150, 75));
     window.setZoom(1);
     QCOMPARE(window.cardView()->geometry(), CentredView);
+}
+
+void tst_CardWindow::droppedPictures()
+{
+    frmProjet &card = *m_card;
+    const QString png = savePicture(m_dir->filePath(QStringLiteral("vert.png")), QSize(30, 12), Qt::green, Qt::green);
+    const QString fake = m_dir->filePath(QStringLiteral("faux.png"));
+    QVERIFY(m_dir->writeFile(QStringLiteral("faux.png"), "pas une image"));
+    const auto drop = [&](const QStringList &files, QPoint at, Qt::KeyboardModifiers keys = {}) {
+        return TestSupport::dropFiles(&card, files, onCard(at), keys);
+    };
+    // A picture dropped on the card is a new logo, its corner where it fell, selected; one step of the history. A file
+    // that is no picture changes nothing.
+    const int steps = card.history().count();
+    QVERIFY(!drop({fake}, QPoint(20, 10)));
+    QVERIFY(drop({fake, png}, QPoint(20, 10)));
+    const CardItemRef logo{CardItemRef::LogoItem, 2};
+    QCOMPARE(card.doc().itemRect(logo), QRectF(300, 150, 450, 180));
+    QCOMPARE(std::pair(card.selection(), card.doc().Logo(2)->picturePath), std::pair(std::optional(logo), png));
+    // With Shift it is the background instead, another step.
+    QVERIFY(drop({png}, QPoint(200, 100), Qt::ShiftModifier));
+    QCOMPARE(std::pair(card.doc().background().NumFond, card.doc().background().picture), std::pair(2, png));
+    QCOMPARE(pixel(card.Picture1().image(), 250, 150), Colors::rgb(0, 255, 0));
+    QCOMPARE(card.history().count(), steps + 2);
 }
 
 QTEST_MAIN(tst_CardWindow)

@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +70,17 @@ void tst_install::layout()
 
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         QCOMPARE(QImage(prefix.filePath(u"share/icons/hicolor/%1x%1/apps/"_s.arg(size) + appId() + u".png"_s)).size(), QSize(size, size));
+
+    // The manual page formats without a warning and gives every form of the command.
+    const QString manpage = prefix.filePath(u"share/man/man1/brivadune.1.gz"_s);
+    QVERIFY(QFile::exists(manpage));
+    if (QStandardPaths::findExecutable(u"man"_s).isEmpty())
+        QSKIP("man is not installed (scripts/deps.sh installs man-db): the manual page is not checked");
+    const Run man = run(u"man"_s, {u"--warnings"_s, u"-l"_s, manpage});
+    QVERIFY2(man.ok() && man.err.isEmpty(), qPrintable(man.err));
+    for (const QString &form : {u"--export SORTIE"_s, u"--print-pdf SORTIE.pdf --merge LISTE [--copies N]"_s,
+                                u"BRIVADUNE_HOME"_s, u"Brivadune.ini"_s})
+        QVERIFY2(man.out.contains(form), qPrintable(form));
 }
 
 Run tst_install::startInstalled(const QStringList &args)

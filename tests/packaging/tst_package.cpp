@@ -63,6 +63,7 @@ void tst_package::fileList()
              u"usr/share/mime/packages/"_s + id + u".xml"_s,
              u"usr/share/icons/hicolor/48x48/apps/"_s + id + u".png"_s,
              u"usr/share/doc/brivadune/copyright"_s,
+             u"usr/share/man/man1/brivadune.1.gz"_s,
          })
         QVERIFY2(m_files.contains(file), qPrintable(file));
     QVERIFY(m_files.filter(u"usr/share/brivadune/Images/Angles/"_s).size() >= 32);
