@@ -14,6 +14,7 @@ PACKAGES=(
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
   python3
   fp-utils desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev
+  libfile-mimeinfo-perl lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)
