@@ -158,7 +158,7 @@ void frmPrint::exportPdf()
         return;
 
     m_dialog.FileName = m_caption + PdfSuffix;
-    m_dialog.InitDir = AppPaths::join(m_services.appDir, QStringLiteral("\\Projets"));
+    m_dialog.InitDir = AppPaths::projectsDir(m_services.appDir);
     m_dialog.CancelError = true;
     m_dialog.DialogTitle = QStringLiteral("Enregistrer les planches au format PDF");
     m_dialog.Filter = QStringLiteral("Document PDF (*.pdf)|*.pdf|");

@@ -275,14 +275,24 @@ void TestFiles::installedProgramUsesTheUsersFolder()
     // folder named on the command line is used as it is, never filled.
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(u"donnees"_s)));
     QStringList args{u"a.prj"_s};
-    QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), home.filePath(u"donnees/Brivadune"_s));
+    const QString userDir = home.filePath(u"donnees/Brivadune"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), userDir);
     QVERIFY(QFile::exists(home.filePath(u"donnees/Brivadune/formats.ini"_s)));
+    // Its projects go among the user's documents, in a folder of their own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QVERIFY(writeBytes(home.filePath(u"user-dirs.dirs"_s), "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath(u"Docs"_s)) + "\"\n")
+            && QDir().mkpath(home.filePath(u"Docs"_s)));
+    QCOMPARE(AppPaths::projectsDir(userDir), home.filePath(u"Docs/Cartes de visite"_s));
+    QVERIFY(AppPaths::projectsInDocuments(userDir) && !AppPaths::projectsInDocuments(home.filePath(u"donnees"_s)));
     qputenv("XDG_DATA_HOME", "relatif");
     QCOMPARE(UserAppFolder::defaultPath(), QDir::homePath() + u"/.local/share/Brivadune"_s);
     qunsetenv("XDG_DATA_HOME");
     args = QStringList{u"--app-dir"_s, home.filePath(u"choisi"_s)};
     QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), home.filePath(u"choisi"_s));
     QVERIFY(!QFile::exists(home.filePath(u"choisi"_s)));
+    // Once a folder is named, projects stay in its "Projets".
+    QCOMPARE(AppPaths::projectsDir(userDir), userDir + u"/Projets"_s);
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(TestFiles)
