@@ -64,7 +64,7 @@ void frmPrint::Command1_Click(int index)
         break;
     case 3:
         if (m_services.shell)
-            HelpOpener(*m_services.shell).openHelp(m_services.appDir, QStringLiteral("impression"));
+            HelpOpener(*m_services.shell, m_services.prompts).openHelp(m_services.appDir, QStringLiteral("impression"));
         break;
     default:
         break;

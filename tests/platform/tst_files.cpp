@@ -59,6 +59,7 @@ private slots:
     void removesOnlyItsOwnOldCopies();
     void joiningAndChoosing();
     void userFolderKeepsTheUsersChanges();
+    void programFilesFollowUpgrades();
     void installedProgramUsesTheUsersFolder();
 };
 
@@ -263,6 +264,32 @@ void TestFiles::userFolderKeepsTheUsersChanges()
 
     QVERIFY(writeBytes(home.filePath(u"fichier"_s), "x"));
     QVERIFY(!UserAppFolder(installed.data, home.filePath(u"fichier/Brivadune"_s)).fill());
+}
+
+void TestFiles::programFilesFollowUpgrades()
+{
+    Installed installed;
+    TempAppDir home;
+    const QString user = home.filePath(u"B"_s);
+    // Installs `version` of the history, a help page and the formats, fills
+    // the user's folder and reads the user's copies.
+    const auto upgrade = [&](const QByteArray &version) {
+        for (const char *name : {"/historique.rtf", "/Aide/index.html", "/formats.ini"})
+            writeBytes(installed.data + QLatin1String(name), version);
+        UserAppFolder(installed.data, user).fill();
+        return readBytes(user + u"/historique.rtf"_s) + '|' + readBytes(user + u"/Aide/index.html"_s) + '|'
+               + readBytes(user + u"/formats.ini"_s);
+    };
+    QCOMPARE(upgrade("v1"), QByteArray("v1|v1|v1"));
+    // The history and help the user left alone follow; the page the user
+    // changed and the formats stay.
+    QVERIFY(writeBytes(user + u"/Aide/index.html"_s, "mine"));
+    QCOMPARE(upgrade("v2"), QByteArray("v2|mine|v1"));
+    // A list without sums: a copy equal to the installed file is the
+    // program's from then on, another one the user's.
+    QVERIFY(writeBytes(user + u"/.fichiers-installes"_s, "historique.rtf\nAide/index.html\nformats.ini\nImages/Angles/coin.png\n"));
+    QCOMPARE(upgrade("v2"), QByteArray("v2|mine|v1"));
+    QCOMPARE(upgrade("v3"), QByteArray("v3|mine|v1"));
 }
 
 void TestFiles::installedProgramUsesTheUsersFolder()
