@@ -24,11 +24,10 @@ public:
     // The help's "À propos" page, in the browser.
     void openAboutPage(const QString &appDir);
 
+private:
     // What the user reads when neither a help viewer nor a browser is
     // there; `page` is the help page meant.
     static QString noReaderMessage(const QString &page);
-
-private:
     // The type the desktop registers compiled help files under.
     static QString chmMimeType() { return QStringLiteral("application/vnd.ms-htmlhelp"); }
     static QString chmPath(const QString &appDir);
