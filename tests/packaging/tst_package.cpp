@@ -88,11 +88,10 @@ void tst_package::control()
                                 "libqt6svg6", "libsane1", "libcups2", "qt6-translations-l10n", "xdg-utils"})
         QVERIFY2(depends.contains(QRegularExpression(u"(^|, )"_s + QString::fromLatin1(library) + u"( |,|$)"_s)),
                  qPrintable(depends));
-    QStringList names;
-    for (const QString &entry : depends.split(u", "_s))
-        names << entry.section(u' ', 0, 0);
-    names.removeDuplicates();
-    QCOMPARE(names.size(), depends.count(u',') + 1);
+    QStringList names = depends.split(u", "_s);
+    for (QString &entry : names)
+        entry = entry.section(u' ', 0, 0);
+    QCOMPARE(names.removeDuplicates(), 0);
 }
 
 void tst_package::lintian()
