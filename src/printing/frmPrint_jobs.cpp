@@ -13,6 +13,7 @@
 #include "platform/WaitCursor.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -158,7 +159,10 @@ void frmPrint::exportPdf()
         return;
 
     m_dialog.FileName = m_caption + PdfSuffix;
+    // The sheets go beside the projects; a projects folder among the
+    // user's documents is made by the first save, this one included.
     m_dialog.InitDir = AppPaths::projectsDir(m_services.appDir);
+    QDir().mkpath(m_dialog.InitDir);
     m_dialog.CancelError = true;
     m_dialog.DialogTitle = QStringLiteral("Enregistrer les planches au format PDF");
     m_dialog.Filter = QStringLiteral("Document PDF (*.pdf)|*.pdf|");
