@@ -15,6 +15,7 @@ PACKAGES=(
   python3
   fp-utils desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev
   man-db
+  libfile-mimeinfo-perl lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)

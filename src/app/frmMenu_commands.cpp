@@ -330,7 +330,7 @@ void frmMenu::runHelp(Command command)
     switch (command) {
     case Command::Help:
         if (shell)
-            HelpOpener(*shell).openHelp(appDir);
+            HelpOpener(*shell, m_services.prompts).openHelp(appDir);
         break;
     case Command::History:
         if (shell)

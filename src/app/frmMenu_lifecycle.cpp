@@ -65,8 +65,10 @@ void frmMenu::centreOnScreen()
 void frmMenu::createProjectsFolder()
 {
     // An existing folder, or an application folder we may not write to,
-    // is no reason to stop.
-    QDir().mkpath(AppPaths::join(m_services.appDir, QStringLiteral("\\Projets")));
+    // is no reason to stop. A folder among the user's documents waits for
+    // the first save.
+    if (!AppPaths::projectsInDocuments(m_services.appDir))
+        QDir().mkpath(AppPaths::projectsDir(m_services.appDir));
 }
 
 void frmMenu::Lire_Options()

@@ -9,6 +9,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScopedValueRollback>
@@ -17,10 +18,15 @@ namespace {
 
 constexpr int ProjectDialogFlags = CommonDialog::ReadOnly | CommonDialog::OverwritePrompt;
 
-// The settings the open and the save dialog share.
-void prepareProjectDialog(CommonDialog &dialog, const QString &appDir, const QString &title)
+// The settings the open and the save dialog share. The projects folder
+// is created when a project is about to be saved there; opening before
+// that starts in the folder that holds it.
+void prepareProjectDialog(CommonDialog &dialog, const QString &appDir, const QString &title, bool saving)
 {
-    dialog.InitDir = AppPaths::join(appDir, QStringLiteral("\\Projets"));
+    const QString folder = AppPaths::projectsDir(appDir);
+    if (saving)
+        QDir().mkpath(folder);
+    dialog.InitDir = QFileInfo(folder).isDir() ? folder : QFileInfo(folder).path();
     dialog.CancelError = true;
     dialog.Flags = ProjectDialogFlags;
     dialog.DialogTitle = title;
@@ -94,7 +100,7 @@ void frmMenu::Ouvrir_unProjet()
     Prompts &prompts = *m_services.prompts;
     CommonDialog &dialog = m_dialog;
     dialog.FileName.clear();
-    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Ouvrir un fichier projet..."));
+    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Ouvrir un fichier projet..."), false);
     if (!dialog.ShowOpen())
         return;
     const QString path = dialog.FileName;
@@ -170,7 +176,7 @@ bool frmMenu::saveCard(frmProjet *target, bool withDialog)
     // file shows in "Ouvrir"; a name typed without extension is kept as
     // typed.
     dialog.FileName = card->filePath().isEmpty() ? card->Caption() + QStringLiteral(".prj") : card->filePath();
-    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Enregistrez le fichier sous..."));
+    prepareProjectDialog(dialog, m_services.appDir, QStringLiteral("Enregistrez le fichier sous..."), withDialog);
     if (withDialog && !dialog.ShowSave())
         return false;
     const QString path = dialog.FileName;

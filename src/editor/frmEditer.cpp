@@ -241,7 +241,7 @@ void frmEditer::Command1_Click(int index)
     case 1: reject(); break;
     case 2:
         if (m_shell)
-            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("editeur"));
+            HelpOpener(*m_shell, &m_prompts).openHelp(m_appDir, QStringLiteral("editeur"));
         break;
     default: break;
     }

@@ -138,7 +138,7 @@ void frmRedim::Command1_Click(int index)
     case 1: reject(); break;
     case 2:
         if (m_shell)
-            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("redimensionner"));
+            HelpOpener(*m_shell, &m_prompts).openHelp(m_appDir, QStringLiteral("redimensionner"));
         break;
     default: break;
     }

@@ -4,10 +4,19 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace AppPaths {
 
 namespace {
+
+// The user's folder chosen for an installed program by the last
+// resolveAppDir, empty when the folder came from elsewhere.
+QString &installedUserDir()
+{
+    static QString dir;
+    return dir;
+}
 
 // The installed supplied files of an executable in `executableDir`
 // (`executableDir`/../share/brivadune), empty when there are none.
@@ -45,9 +54,11 @@ QString resolveAppDir(QStringList &args, const QString &executableDir)
     }
     if (chosen.isEmpty())
         chosen = qEnvironmentVariable("BRIVADUNE_HOME");
+    bool userFolder = false;
     if (chosen.isEmpty()) {
         if (const QString installed = installedDataDir(executableDir); !installed.isEmpty()) {
             chosen = UserAppFolder::defaultPath();
+            userFolder = true;
             // A folder that cannot be filled is still the user's: the
             // program reports what it then misses, as in any folder.
             UserAppFolder(installed, chosen).fill();
@@ -57,7 +68,24 @@ QString resolveAppDir(QStringList &args, const QString &executableDir)
         chosen = executableDir;
     if (chosen.isEmpty())
         chosen = QDir::currentPath();
-    return QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
+    const QString dir = QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
+    installedUserDir() = userFolder ? dir : QString();
+    return dir;
+}
+
+bool projectsInDocuments(const QString &appDir)
+{
+    return !installedUserDir().isEmpty() && QDir::cleanPath(appDir) == installedUserDir();
+}
+
+QString projectsDir(const QString &appDir)
+{
+    if (!projectsInDocuments(appDir))
+        return join(appDir, QStringLiteral("\\Projets"));
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath() + QStringLiteral("/Documents");
+    return QDir::cleanPath(documents + QStringLiteral("/Cartes de visite"));
 }
 
 QString join(const QString &appDir, const QString &relative)

@@ -17,6 +17,17 @@ namespace AppPaths {
 // A folder named by the option or the variable is used as it is.
 QString resolveAppDir(QStringList &args, const QString &executableDir);
 
+// The folder where projects are proposed, opened and saved. For the
+// user's folder that resolveAppDir chose for an installed program, a
+// visible one: "Cartes de visite" in the user's documents folder (XDG
+// documents, ~/Documents), rather than a hidden data folder. Otherwise
+// (a program run from its build, a folder named by `--app-dir` or
+// BRIVADUNE_HOME) the application folder's "Projets".
+QString projectsDir(const QString &appDir);
+// Whether projectsDir(appDir) is the documents folder's: created when a
+// project is first saved there, not at start.
+bool projectsInDocuments(const QString &appDir);
+
 // Joins the folder and a name written with backslashes ("\Projets",
 // "\Images\Images de fond\"): backslashes become "/" and exactly one "/"
 // separates the two.

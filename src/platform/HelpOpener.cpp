@@ -1,6 +1,7 @@
 #include "HelpOpener.h"
 
 #include "AppPaths.h"
+#include "Prompts.h"
 #include "Shell.h"
 
 #include <QFileInfo>
@@ -37,33 +38,50 @@ QString HelpOpener::pagePath(const QString &appDir, const QString &topic)
     return AppPaths::join(appDir, QStringLiteral("\\Aide\\") + page + QStringLiteral(".html"));
 }
 
-HelpOpener::Target HelpOpener::helpTarget(const QString &appDir, const QString &topic) const
+QString HelpOpener::noReaderMessage(const QString &page)
 {
-    const QString chm = chmPath(appDir);
-    if (isFile(chm) && !m_shell.defaultProgramFor(chmMimeType()).isEmpty())
-        return {chm, Program::Default};
-    const QString page = pagePath(appDir, topic);
-    if (isFile(page))
-        return {page, Program::Browser};
-    const QString index = pagePath(appDir);
-    if (isFile(index))
-        return {index, Program::Browser};
-    // Nothing better to offer: the help file as the menu always opened it
-    // (a missing document says nothing).
-    return {chm, Program::Default};
+    return QStringLiteral("Aucun programme ne peut afficher l'aide.\r\n"
+                          "Installez un navigateur web (par exemple firefox-esr) ou un lecteur d'aide "
+                          "(xchm), ou ouvrez vous-même cette page avec un navigateur : ")
+           + page;
+}
+
+void HelpOpener::tellNoReader(const QString &page)
+{
+    if (m_prompts)
+        m_prompts->msgBox(noReaderMessage(page), Msg::Information);
 }
 
 void HelpOpener::openHelp(const QString &appDir, const QString &topic)
 {
-    open(helpTarget(appDir, topic));
+    const QString chm = chmPath(appDir);
+    const bool viewer = isFile(chm) && !m_shell.defaultProgramFor(chmMimeType()).isEmpty();
+    if (viewer && !validTopic(topic)) {
+        m_shell.open(chm);
+        return;
+    }
+    QString page = pagePath(appDir, topic);
+    if (!isFile(page))
+        page = pagePath(appDir);
+    if (isFile(page) && m_shell.canBrowse()) {
+        m_shell.openInBrowser(page);
+        return;
+    }
+    // A topic with no browser: the compiled help, on its first page. No
+    // help at all: the help file as the menu always opened it (a missing
+    // document says nothing).
+    if (viewer || !isFile(page)) {
+        m_shell.open(chm);
+        return;
+    }
+    tellNoReader(page);
 }
 
 void HelpOpener::openAboutPage(const QString &appDir)
 {
-    open({pagePath(appDir, QStringLiteral("apropos")), Program::Browser});
-}
-
-bool HelpOpener::open(const Target &target)
-{
-    return target.program == Program::Browser ? m_shell.openInBrowser(target.path) : m_shell.open(target.path);
+    const QString page = pagePath(appDir, QStringLiteral("apropos"));
+    if (m_shell.canBrowse())
+        m_shell.openInBrowser(page);
+    else
+        tellNoReader(page);
 }

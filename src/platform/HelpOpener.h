@@ -2,37 +2,39 @@
 
 #include <QString>
 
+class Prompts;
 class Shell;
 
-// Opens the help of the application folder: the compiled help "Aide.chm"
-// with its default program when the desktop has one for it, otherwise the
-// same pages as HTML ("Aide/index.html") in the web browser, so help opens
-// on any desktop. Every "Aide" button and the Help menu go through here.
+// Opens the help of the application folder. The Help menu opens the
+// compiled help "Aide.chm" with the desktop's program for it; a dialog's
+// "Aide" button opens the page of its own topic ("Aide/editeur.html") in
+// the web browser, because the compiled help can only be opened on its
+// first page (the context map chmcmd writes names the pages by the build
+// folder's paths, which no viewer finds in the file). Without a viewer the
+// menu opens the pages' index in the browser; with neither, a message
+// tells where the help is and how to read it.
 class HelpOpener {
 public:
-    explicit HelpOpener(Shell &shell) : m_shell(shell) {}
+    // `prompts` shows the message when nothing can show the help; none:
+    // nothing is said.
+    explicit HelpOpener(Shell &shell, Prompts *prompts = nullptr) : m_shell(shell), m_prompts(prompts) {}
 
-    // `topic` names the page shown when the HTML pages are used; the
-    // compiled help always opens on its first page.
+    // `topic` names a page of the help ("editeur"); empty: the whole help.
     void openHelp(const QString &appDir, const QString &topic = {});
     // The help's "À propos" page, in the browser.
     void openAboutPage(const QString &appDir);
 
 private:
-    enum class Program { Default, Browser };
-    struct Target {
-        QString path;
-        Program program = Program::Default;
-    };
-
+    // What the user reads when neither a help viewer nor a browser is
+    // there; `page` is the help page meant.
+    static QString noReaderMessage(const QString &page);
     // The type the desktop registers compiled help files under.
     static QString chmMimeType() { return QStringLiteral("application/vnd.ms-htmlhelp"); }
     static QString chmPath(const QString &appDir);
     // The HTML page of `topic` ("editeur"), the index when empty.
     static QString pagePath(const QString &appDir, const QString &topic = {});
-    // What openHelp opens.
-    Target helpTarget(const QString &appDir, const QString &topic) const;
-    bool open(const Target &target);
+    void tellNoReader(const QString &page);
 
     Shell &m_shell;
+    Prompts *m_prompts;
 };

@@ -64,3 +64,10 @@ QString DesktopShell::defaultProgramFor(const QString &mimeType)
     const QString answer = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
     return answer.section(u'\n', 0, 0).trimmed();
 }
+
+bool DesktopShell::canBrowse()
+{
+    return !qEnvironmentVariable("BROWSER").trimmed().isEmpty()
+           || !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty()
+           || !defaultProgramFor(QStringLiteral("text/html")).isEmpty();
+}

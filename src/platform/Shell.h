@@ -16,6 +16,8 @@ public:
     // The desktop entry of the program that opens files of `mimeType`
     // ("xchm.desktop"), empty when none is registered or nobody can tell.
     virtual QString defaultProgramFor(const QString &mimeType) { return {}; }
+    // Whether a web browser is there to open local pages.
+    virtual bool canBrowse() { return true; }
 };
 
 // Shell backed by QDesktopServices; the default program of a file type is
@@ -25,4 +27,7 @@ public:
     bool open(const QString &target) override;
     bool openInBrowser(const QString &target) override;
     QString defaultProgramFor(const QString &mimeType) override;
+    // $BROWSER, Debian's x-www-browser or a program registered for web
+    // pages.
+    bool canBrowse() override;
 };

@@ -3,11 +3,12 @@
 #include "AtomicFile.h"
 #include "GuardedFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 
 namespace {
 
@@ -15,8 +16,29 @@ namespace {
 // this and is read no further.
 constexpr qint64 MaxListBytes = 16 * 1024 * 1024;
 
+// The help, the largest program file, is a few megabytes.
+constexpr qint64 MaxProgramFileBytes = 64 * 1024 * 1024;
+
 constexpr QFile::Permissions UserReadWrite =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+
+// The hex SHA-256 of a file's content, empty when it cannot be read.
+QByteArray checksum(const QString &path)
+{
+    const GuardedFile::Result file = GuardedFile::read(path, MaxProgramFileBytes);
+    return file.ok() ? QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha256).toHex() : QByteArray();
+}
+
+bool isChecksum(const QByteArray &text)
+{
+    if (text.size() != 64)
+        return false;
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -45,25 +67,64 @@ QStringList UserAppFolder::installedFiles() const
     return files;
 }
 
-QStringList UserAppFolder::copiedFiles() const
+bool UserAppFolder::isProgramFile(const QString &file)
+{
+    return file == QLatin1String("Aide.chm") || file.startsWith(QLatin1String("Aide/"))
+           || file == QLatin1String("historique.rtf") || file == QLatin1String("licence.rtf");
+}
+
+QList<UserAppFolder::Entry> UserAppFolder::copiedFiles() const
 {
     const GuardedFile::Result list = GuardedFile::read(QDir(m_userDir).filePath(listName()), MaxListBytes);
     if (!list.ok())
         return {};
-    QStringList files;
+    QList<Entry> files;
     for (const QByteArray &line : list.bytes.split('\n')) {
-        if (!line.isEmpty())
-            files.append(QString::fromUtf8(line));
+        if (line.isEmpty())
+            continue;
+        const qsizetype tab = line.lastIndexOf('\t');
+        if (tab >= 0 && isChecksum(line.mid(tab + 1)))
+            files.append({QString::fromUtf8(line.left(tab)), line.mid(tab + 1)});
+        else
+            files.append({QString::fromUtf8(line), {}});
     }
     return files;
 }
 
-bool UserAppFolder::writeList(const QStringList &files) const
+bool UserAppFolder::writeList(const QList<Entry> &files) const
 {
     QByteArray bytes;
-    for (const QString &file : files)
-        bytes += file.toUtf8() + '\n';
+    for (const Entry &entry : files)
+        bytes += entry.file.toUtf8() + (entry.sum.isEmpty() ? QByteArray() : '\t' + entry.sum) + '\n';
     return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes);
+}
+
+UserAppFolder::Refresh UserAppFolder::refresh(Entry &entry) const
+{
+    const QString target = QDir(m_userDir).filePath(entry.file);
+    // A copy the user deleted stays deleted.
+    if (!QFileInfo(target).isFile())
+        return Refresh::Kept;
+    const QString source = QDir(m_installedDir).filePath(entry.file);
+    const QByteArray installed = checksum(source);
+    if (installed.isEmpty() || installed == entry.sum)
+        return Refresh::Kept;
+    const QByteArray copy = checksum(target);
+    if (entry.sum.isEmpty()) {
+        // Listed before sums were kept: only a copy equal to the installed
+        // file is known to be the program's.
+        if (copy != installed)
+            return Refresh::Kept;
+        entry.sum = installed;
+        return Refresh::Updated;
+    }
+    if (copy != entry.sum)
+        return Refresh::Kept;
+    const GuardedFile::Result bytes = GuardedFile::read(source, MaxProgramFileBytes);
+    if (!bytes.ok() || !AtomicFile::write(target, bytes.bytes))
+        return Refresh::Failed;
+    entry.sum = installed;
+    return Refresh::Updated;
 }
 
 bool UserAppFolder::fill()
@@ -71,16 +132,27 @@ bool UserAppFolder::fill()
     const QDir user(m_userDir);
     if (!QDir().mkpath(m_userDir))
         return false;
-    QStringList copied = copiedFiles();
-    const QSet<QString> known(copied.cbegin(), copied.cend());
+    QList<Entry> copied = copiedFiles();
+    QHash<QString, qsizetype> known;
+    for (qsizetype i = 0; i < copied.size(); ++i)
+        known.insert(copied.at(i).file, i);
     bool complete = true;
     bool changed = false;
     for (const QString &file : installedFiles()) {
-        // A line break in a name would break the list: such a file is not
-        // ours to copy.
-        if (known.contains(file) || file == listName() || file.contains(u'\n'))
+        // A line break or a tab in a name would break the list: such a
+        // file is not ours to copy.
+        if (file == listName() || file.contains(u'\n') || file.contains(u'\t'))
             continue;
+        if (const auto listed = known.constFind(file); listed != known.cend()) {
+            if (isProgramFile(file)) {
+                const Refresh result = refresh(copied[*listed]);
+                changed |= result == Refresh::Updated;
+                complete &= result != Refresh::Failed;
+            }
+            continue;
+        }
         const QString target = user.filePath(file);
+        Entry entry{file, {}};
         // A file already there is the user's: it is left as it is and,
         // once listed, never replaced even if the user deletes it later.
         if (!QFileInfo::exists(target)) {
@@ -91,8 +163,10 @@ bool UserAppFolder::fill()
             }
             // Installed files may be read-only; the user's copy is not.
             QFile::setPermissions(target, UserReadWrite);
+            if (isProgramFile(file))
+                entry.sum = checksum(target);
         }
-        copied.append(file);
+        copied.append(entry);
         changed = true;
     }
     if (changed && !writeList(copied))

@@ -15,6 +15,7 @@
 #include "platform/WaitCursor.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -66,7 +67,7 @@ void frmPrint::Command1_Click(int index)
         break;
     case 3:
         if (m_services.shell)
-            HelpOpener(*m_services.shell).openHelp(m_services.appDir, QStringLiteral("impression"));
+            HelpOpener(*m_services.shell, m_services.prompts).openHelp(m_services.appDir, QStringLiteral("impression"));
         break;
     default:
         break;
@@ -160,7 +161,10 @@ void frmPrint::exportPdf()
         return;
 
     m_dialog.FileName = m_caption + PdfSuffix;
-    m_dialog.InitDir = AppPaths::join(m_services.appDir, QStringLiteral("\\Projets"));
+    // The sheets go beside the projects; a projects folder among the
+    // user's documents is made by the first save, this one included.
+    m_dialog.InitDir = AppPaths::projectsDir(m_services.appDir);
+    QDir().mkpath(m_dialog.InitDir);
     m_dialog.CancelError = true;
     m_dialog.DialogTitle = QStringLiteral("Enregistrer les planches au format PDF");
     m_dialog.Filter = QStringLiteral("Document PDF (*.pdf)|*.pdf|");

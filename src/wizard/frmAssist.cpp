@@ -31,7 +31,7 @@ QLabel *caption(const QString &text, QWidget *parent)
 } // namespace
 
 frmAssist::frmAssist(const QString &appDir, Prompts &prompts, Shell *shell, QWidget *frame)
-    : QDialog(frame), m_wizard(appDir, prompts), m_appDir(appDir), m_shell(shell)
+    : QDialog(frame), m_wizard(appDir, prompts), m_appDir(appDir), m_prompts(prompts), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAssist"));
     setWindowTitle(QStringLiteral("Nouveau projet"));
@@ -285,7 +285,7 @@ void frmAssist::Command1_Click(int index)
         break;
     case 2:
         if (m_shell)
-            HelpOpener(*m_shell).openHelp(m_appDir, QStringLiteral("assistant"));
+            HelpOpener(*m_shell, &m_prompts).openHelp(m_appDir, QStringLiteral("assistant"));
         break;
     default:
         break;

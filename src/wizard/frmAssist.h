@@ -64,6 +64,7 @@ private:
 
     ProjectWizard m_wizard;
     QString m_appDir;
+    Prompts &m_prompts;
     Shell *m_shell;
     std::optional<NewProject> m_project;
 

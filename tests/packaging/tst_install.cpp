@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -107,7 +108,10 @@ void tst_install::firstStart()
              qPrintable(first.said()));
     for (const QString &file : installedBefore)
         QVERIFY2(QFile::exists(user + u'/' + file), qPrintable(file));
-    QVERIFY(QFileInfo(user + u"/Projets"_s).isDir() && QFile::exists(user + u"/.fichiers-installes"_s));
+    QVERIFY(QFile::exists(user + u"/.fichiers-installes"_s));
+    // Projects go among the user's documents, in a folder made at the first
+    // save, not in the hidden one.
+    QVERIFY(!QFile::exists(user + u"/Projets"_s) && !QFile::exists(m_home.filePath(u"Documents/Cartes de visite"_s)));
 
     QCOMPARE(filesUnder(data), installedBefore);
 }
@@ -129,10 +133,29 @@ void tst_install::desktopFiles()
     QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + appId().toUtf8() + ".desktop</launchable>")
             && xml.contains("<release version=\"" + qEnvironmentVariable("BRIVADUNE_VERSION").toUtf8() + "\"")
             && xml.contains("<mediatype>application/x-brivadune-projet</mediatype>"));
-    // The shared MIME database built from the installed type knows *.prj.
+    // A release for every version of the history; screenshots of the help's,
+    // made from the program.
+    QCOMPARE(xml.count("<release "), TestSupport::readBytes(sourceDir() + u"/data/historique.rtf"_s).count("\\b Version "));
+    static const QRegularExpression image(u"<image>[^<]*/([^/<]+)</image>"_s);
+    int shots = 0;
+    for (auto it = image.globalMatch(QString::fromUtf8(xml)); it.hasNext(); ++shots)
+        QVERIFY(QFile::exists(sourceDir() + u"/help/images/"_s + it.next().captured(1)));
+    QVERIFY(shots >= 2);
+    // The shared MIME database built from the installed type tells a card
+    // project from a GIS projection file of the same extension by content.
     check = run(u"update-mime-database"_s, {share.filePath(u"mime"_s)});
     QVERIFY2(check.ok(), qPrintable(check.said()));
-    QVERIFY(TestSupport::readBytes(share.filePath(u"mime/globs2"_s)).contains(":application/x-brivadune-projet:*.prj"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"XDG_CURRENT_DESKTOP"_s);
+    env.insert(u"XDG_DATA_HOME"_s, share.path());
+    env.insert(u"XDG_DATA_DIRS"_s, share.path() + u":/usr/share"_s);
+    const QString card = m_home.filePath(u"carte.prj"_s), gis = m_home.filePath(u"shape.prj"_s);
+    QVERIFY(QFile::copy(qEnvironmentVariable("BRIVADUNE_TEST_DATA") + u"/projects/utf8.prj"_s, card)
+            && TestSupport::writeBytes(gis, "PROJCS[\"WGS_1984_UTM_Zone_31N\",GEOGCS[\"GCS_WGS_1984\"]]\n"));
+    for (const auto &[file, type] : {std::pair(card, u"application/x-brivadune-projet"_s), std::pair(gis, u"text/plain"_s)}) {
+        check = run(u"xdg-mime"_s, {u"query"_s, u"filetype"_s, file}, 30000, env);
+        QVERIFY2(check.ok() && check.out.trimmed() == type, qPrintable(file + u": "_s + check.said()));
+    }
 }
 
 QTEST_MAIN(tst_install)

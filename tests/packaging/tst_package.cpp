@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,7 @@ private slots:
     void initTestCase();
     void fileList();
     void control();
+    void lintian();
 
 private:
     QString field(const QString &name);
@@ -64,6 +66,7 @@ void tst_package::fileList()
              u"usr/share/icons/hicolor/48x48/apps/"_s + id + u".png"_s,
              u"usr/share/doc/brivadune/copyright"_s,
              u"usr/share/man/man1/brivadune.1.gz"_s,
+             u"usr/share/doc/brivadune/changelog.Debian.gz"_s,
          })
         QVERIFY2(m_files.contains(file), qPrintable(file));
     QVERIFY(m_files.filter(u"usr/share/brivadune/Images/Angles/"_s).size() >= 32);
@@ -86,6 +89,21 @@ void tst_package::control()
                                 "libqt6svg6", "libsane1", "libcups2", "qt6-translations-l10n", "xdg-utils"})
         QVERIFY2(depends.contains(QRegularExpression(u"(^|, )"_s + QString::fromLatin1(library) + u"( |,|$)"_s)),
                  qPrintable(depends));
+    QStringList names = depends.split(u", "_s);
+    for (QString &entry : names)
+        entry = entry.section(u' ', 0, 0);
+    QCOMPARE(names.removeDuplicates(), 0);
+}
+
+void tst_package::lintian()
+{
+    if (QStandardPaths::findExecutable(u"lintian"_s).isEmpty())
+        QSKIP("lintian (Debian package lintian) is not installed: the package is not checked against Debian's rules");
+    // No error, no warning and no missing hardening (some are only
+    // information).
+    const Run check = run(u"lintian"_s, {u"--fail-on"_s, u"error,warning"_s, u"--display-info"_s, m_deb}, 600000);
+    static const QRegularExpression reported(u"^([EW]: |I: \\S+ hardening-)"_s, QRegularExpression::MultilineOption);
+    QVERIFY2(check.ok() && !check.out.contains(reported), qPrintable(check.said()));
 }
 
 QTEST_MAIN(tst_package)

@@ -38,14 +38,16 @@ void whenModal(std::function<void(Dialog *)> act, int triesLeft = 500)
     });
 }
 
-// A desktop with a chosen program for compiled help (none when empty) that
-// keeps what it is asked to open: "open:PATH" or "browse:PATH".
+// A desktop with a chosen program for compiled help (none when empty) and a
+// browser or not, that keeps what it is asked to open: "open:PATH" or "browse:PATH".
 struct FakeDesktop : Shell {
     QString chmProgram;
+    bool browser = true;
     QStringList calls;
     bool open(const QString &target) override { return calls << u"open:"_s + target, true; }
     bool openInBrowser(const QString &target) override { return calls << u"browse:"_s + target, true; }
     QString defaultProgramFor(const QString &type) override { return type.endsWith(u"htmlhelp"_s) ? chmProgram : QString(); }
+    bool canBrowse() override { return browser; }
 };
 
 } // namespace
@@ -146,14 +148,17 @@ void TestDesktop::whichHelpOpens()
             && app.writeFile(u"Aide/editeur.html"_s, "<html>"));
     const QString chm = u"open:"_s + app.filePath(u"Aide.chm"_s);
     const QString index = u"browse:"_s + app.filePath(u"Aide/index.html"_s);
+    const QString editeur = u"browse:"_s + app.filePath(u"Aide/editeur.html"_s);
     FakeDesktop desktop;
-    HelpOpener help(desktop);
-    // A viewer for compiled help: the compiled help, whatever the topic; the
-    // about page always in the browser.
+    ScriptedPrompts prompts;
+    HelpOpener help(desktop, &prompts);
+    // A viewer for compiled help: the compiled help for the whole help, a
+    // dialog's own page in the browser; the about page always there.
     desktop.chmProgram = u"xchm.desktop"_s;
+    help.openHelp(app.path());
     help.openHelp(app.path(), u"editeur"_s);
     help.openAboutPage(app.path());
-    QCOMPARE(desktop.calls, QStringList({chm, u"browse:"_s + app.filePath(u"Aide/apropos.html"_s)}));
+    QCOMPARE(desktop.calls, QStringList({chm, editeur, u"browse:"_s + app.filePath(u"Aide/apropos.html"_s)}));
 
     // No viewer: a dialog's own page when it exists, the index otherwise; a
     // topic is a page name, never a path out of the help.
@@ -161,16 +166,26 @@ void TestDesktop::whichHelpOpens()
     desktop.calls.clear();
     for (const QString &topic : {u"editeur"_s, u"redimensionner"_s, u"../Aide"_s, QString()})
         help.openHelp(app.path(), topic);
-    QCOMPARE(desktop.calls, QStringList({u"browse:"_s + app.filePath(u"Aide/editeur.html"_s), index, index, index}));
+    QCOMPARE(desktop.calls, QStringList({editeur, index, index, index}));
+    // No browser nor viewer: a message names the page; a viewer: its first page.
+    desktop.browser = false;
+    help.openHelp(app.path(), u"editeur"_s);
+    QCOMPARE(prompts.messages.front().text,
+             u"Aucun programme ne peut afficher l'aide.\r\nInstallez un navigateur web (par exemple firefox-esr) "
+             "ou un lecteur d'aide (xchm), ou ouvrez vous-même cette page avec un navigateur : "_s
+                 + app.filePath(u"Aide/editeur.html"_s));
+    desktop.chmProgram = u"xchm.desktop"_s;
+    help.openHelp(app.path(), u"editeur"_s);
+    desktop.browser = true;
 
     // A viewer but no compiled help: the pages; no help at all: the help
     // file as before, which says nothing.
-    desktop.chmProgram = u"xchm.desktop"_s;
     QVERIFY(QFile::remove(app.filePath(u"Aide.chm"_s)));
     help.openHelp(app.path());
     QVERIFY(QFile::remove(app.filePath(u"Aide/index.html"_s)));
     help.openHelp(app.path());
-    QCOMPARE(desktop.calls.mid(4), QStringList({index, chm}));
+    QCOMPARE(desktop.calls.mid(4), QStringList({chm, index, chm}));
+    QCOMPARE(int(prompts.messages.size()), 1);
 }
 
 void TestDesktop::desktopAnswersFromXdgMime()

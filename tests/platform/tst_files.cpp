@@ -59,6 +59,7 @@ private slots:
     void removesOnlyItsOwnOldCopies();
     void joiningAndChoosing();
     void userFolderKeepsTheUsersChanges();
+    void programFilesFollowUpgrades();
     void installedProgramUsesTheUsersFolder();
 };
 
@@ -265,6 +266,32 @@ void TestFiles::userFolderKeepsTheUsersChanges()
     QVERIFY(!UserAppFolder(installed.data, home.filePath(u"fichier/Brivadune"_s)).fill());
 }
 
+void TestFiles::programFilesFollowUpgrades()
+{
+    Installed installed;
+    TempAppDir home;
+    const QString user = home.filePath(u"B"_s);
+    // Installs `version` of the history, a help page and the formats, fills
+    // the user's folder and reads the user's copies.
+    const auto upgrade = [&](const QByteArray &version) {
+        for (const char *name : {"/historique.rtf", "/Aide/index.html", "/formats.ini"})
+            writeBytes(installed.data + QLatin1String(name), version);
+        UserAppFolder(installed.data, user).fill();
+        return readBytes(user + u"/historique.rtf"_s) + '|' + readBytes(user + u"/Aide/index.html"_s) + '|'
+               + readBytes(user + u"/formats.ini"_s);
+    };
+    QCOMPARE(upgrade("v1"), QByteArray("v1|v1|v1"));
+    // The history and help the user left alone follow; the page the user
+    // changed and the formats stay.
+    QVERIFY(writeBytes(user + u"/Aide/index.html"_s, "mine"));
+    QCOMPARE(upgrade("v2"), QByteArray("v2|mine|v1"));
+    // A list without sums: a copy equal to the installed file is the
+    // program's from then on, another one the user's.
+    QVERIFY(writeBytes(user + u"/.fichiers-installes"_s, "historique.rtf\nAide/index.html\nformats.ini\nImages/Angles/coin.png\n"));
+    QCOMPARE(upgrade("v2"), QByteArray("v2|mine|v1"));
+    QCOMPARE(upgrade("v3"), QByteArray("v3|mine|v1"));
+}
+
 void TestFiles::installedProgramUsesTheUsersFolder()
 {
     Installed installed;
@@ -275,14 +302,24 @@ void TestFiles::installedProgramUsesTheUsersFolder()
     // folder named on the command line is used as it is, never filled.
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(u"donnees"_s)));
     QStringList args{u"a.prj"_s};
-    QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), home.filePath(u"donnees/Brivadune"_s));
+    const QString userDir = home.filePath(u"donnees/Brivadune"_s);
+    QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), userDir);
     QVERIFY(QFile::exists(home.filePath(u"donnees/Brivadune/formats.ini"_s)));
+    // Its projects go among the user's documents, in a folder of their own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QVERIFY(writeBytes(home.filePath(u"user-dirs.dirs"_s), "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath(u"Docs"_s)) + "\"\n")
+            && QDir().mkpath(home.filePath(u"Docs"_s)));
+    QCOMPARE(AppPaths::projectsDir(userDir), home.filePath(u"Docs/Cartes de visite"_s));
+    QVERIFY(AppPaths::projectsInDocuments(userDir) && !AppPaths::projectsInDocuments(home.filePath(u"donnees"_s)));
     qputenv("XDG_DATA_HOME", "relatif");
     QCOMPARE(UserAppFolder::defaultPath(), QDir::homePath() + u"/.local/share/Brivadune"_s);
     qunsetenv("XDG_DATA_HOME");
     args = QStringList{u"--app-dir"_s, home.filePath(u"choisi"_s)};
     QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), home.filePath(u"choisi"_s));
     QVERIFY(!QFile::exists(home.filePath(u"choisi"_s)));
+    // Once a folder is named, projects stay in its "Projets".
+    QCOMPARE(AppPaths::projectsDir(userDir), userDir + u"/Projets"_s);
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(TestFiles)

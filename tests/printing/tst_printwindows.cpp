@@ -152,8 +152,9 @@ void TestPrintWindows::buttonsAndRefusals()
     Fixture f;
     frmPrint &p = *f.print;
     p.Command2(0)->click(); // "Editer"
-    p.Command1(3)->click(); // "Aide"
-    QCOMPARE(f.shell.opened, QStringList({f.dir.filePath(u"formats.ini"_s), f.dir.filePath(u"Aide.chm"_s)}));
+    QVERIFY(f.dir.writeFile(u"Aide/impression.html"_s, "<html>"));
+    p.Command1(3)->click(); // "Aide": its own page
+    QCOMPARE(f.shell.opened, QStringList({f.dir.filePath(u"formats.ini"_s), f.dir.filePath(u"Aide/impression.html"_s)}));
     f.type(p.Text1(2), QString());
     p.Command1(1)->click();
     QCOMPARE(f.lastMessage(), u"Le champ \"Séparateur horizontal\" doit contenir un nombre entier de 0 à 32767."_s);
