@@ -39,15 +39,6 @@ QRgb rgbAt(const std::array<double, 3> &hue, int column, int columns)
     return qRgb(channel(hue[0], lightness), channel(hue[1], lightness), channel(hue[2], lightness));
 }
 
-// The colour of pixel (x, y) of a field of `size` pixels; black outside.
-OleColor colorAt(QSize size, int x, int y)
-{
-    if (x < 0 || y < 0 || x >= size.width() || y >= size.height())
-        return Colors::Black;
-    const QRgb c = rgbAt(pureHue(y, size.height()), x, size.width());
-    return Colors::rgb(qRed(c), qGreen(c), qBlue(c));
-}
-
 } // namespace
 
 namespace ColorField {
