@@ -9,6 +9,7 @@
 #include "printing/PaperSizes.h"
 #include "printing/PrintSettings.h"
 #include "printing/SheetPrinter.h"
+#include "platform/OutputFile.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -193,6 +194,12 @@ int run(const QStringList &args, const QString &appDir)
     const std::optional<Request> request = parse(args, error);
     if (!request)
         return fail(error);
+
+    if (!request->pdf.isEmpty()) {
+        const QString refusal = OutputFile::refusal(request->pdf, {request->project, request->merge.list});
+        if (!refusal.isEmpty())
+            return fail(refusal);
+    }
 
     // The formats file is read as the dialog reads it; nothing is asked.
     AutoAnswerPrompts silent;

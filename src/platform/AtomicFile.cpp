@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "OutputFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -44,27 +46,6 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// The file a path finally names: a symbolic link is followed, so that the
-// link stays and its target is replaced.
-QString targetOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString target = info.symLinkTarget();
-    return target.isEmpty() ? info.absoluteFilePath() : target;
-}
-
-mode_t modeFor(const QByteArray &target)
-{
-    struct stat info {};
-    if (::stat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // Flushes the folder's entries, so that the rename itself survives a
 // power cut. Some file systems refuse a folder flush: that is no failure.
 void syncFolder(const QByteArray &folder)
@@ -96,7 +77,10 @@ bool write(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo target(targetOf(path));
+    // A folder, a device or a pipe is never replaced by a file.
+    if (!OutputFile::refusal(path).isEmpty())
+        return false;
+    const QFileInfo target(OutputFile::target(path));
     const QString folder = target.absolutePath();
     removeStaleCopies(folder);
 
@@ -106,7 +90,7 @@ bool write(const QString &path, const QByteArray &bytes)
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = ::fchmod(fd, modeFor(finalName)) == 0 || errno == EPERM;
+    bool ok = ::fchmod(fd, OutputFile::modeFor(target.absoluteFilePath())) == 0 || errno == EPERM;
     ok = ok && writeAll(fd, bytes);
     ok = ok && syncData(fd) == 0;
     ok = ::close(fd) == 0 && ok;

@@ -17,6 +17,7 @@ namespace AtomicFile {
 // False when any step fails; the old file is then untouched and no copy is
 // left behind. A symbolic link is kept: the file it points to is replaced.
 // An existing file's permissions are kept; a new file gets the usual ones.
+// A folder, a device or a pipe at that name is never replaced (false).
 bool write(const QString &path, const QByteArray &bytes);
 
 // The flush used after writing (fdatasync); tests replace it to see a disk

@@ -7,6 +7,7 @@
 #include "SheetJob.h"
 #include "document/MergeCard.h"
 #include "SheetPainter.h"
+#include "platform/OutputFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -174,6 +176,11 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
 {
     const bool toPdf = !destination.pdfPath.isEmpty();
     const Outcome unwritten = toPdf ? Outcome::Unwritable : Outcome::Failed;
+    // A link is followed: its target is the file replaced. A folder, a
+    // device or a pipe is never replaced.
+    const QString pdfPath = toPdf ? OutputFile::target(destination.pdfPath) : QString();
+    if (toPdf && !OutputFile::refusal(pdfPath).isEmpty())
+        return Outcome::Unwritable;
     QPrinterInfo queue;
     if (!toPdf) {
         queue = destination.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
@@ -185,7 +192,7 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     // The job is written to a file of its own first: beside the PDF's name
     // (so that putting it in place is one rename), or in the temporary
     // folder for the printer.
-    const QString folder = toPdf ? QFileInfo(destination.pdfPath).absolutePath() : QDir::tempPath();
+    const QString folder = toPdf ? QFileInfo(pdfPath).absolutePath() : QDir::tempPath();
     QTemporaryFile spool(folder + QStringLiteral("/.brivadune-XXXXXX.part"));
     if (!spool.open())
         return unwritten;
@@ -211,14 +218,13 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
         return unwritten;
 
     if (toPdf) {
-        // rename() replaces an existing file in one step.
-        if (std::rename(QFile::encodeName(spool.fileName()).constData(),
-                        QFile::encodeName(destination.pdfPath).constData())
-            != 0)
+        // The existing file's permissions, or the usual ones for a new
+        // file; rename() then replaces an existing file in one step.
+        const QByteArray spoolName = QFile::encodeName(spool.fileName());
+        if (::chmod(spoolName.constData(), OutputFile::modeFor(pdfPath)) != 0
+            || std::rename(spoolName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
             return Outcome::Unwritable;
         spool.setAutoRemove(false);
-        QFile::setPermissions(destination.pdfPath,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         return Outcome::Done;
     }
     QString error;

@@ -10,6 +10,7 @@
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
 #include "platform/HelpOpener.h"
+#include "platform/OutputFile.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/WaitCursor.h"
@@ -169,8 +170,15 @@ void frmPrint::exportPdf()
     if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
         return;
     QString path = m_dialog.FileName;
-    if (!path.endsWith(PdfSuffix, Qt::CaseInsensitive)) {
+    const bool suffixAdded = !path.endsWith(PdfSuffix, Qt::CaseInsensitive);
+    if (suffixAdded)
         path += PdfSuffix;
+    const QString refusal = OutputFile::refusal(path);
+    if (!refusal.isEmpty()) {
+        m_services.prompts->msgBox(refusal, Msg::OkOnly | Msg::Exclamation);
+        return;
+    }
+    if (suffixAdded) {
         // The dialog asked about the name typed, not about this one.
         if (QFileInfo::exists(path)
             && m_services.prompts->msgBox(QStringLiteral("Le fichier \"") + QFileInfo(path).fileName()

@@ -16,6 +16,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -89,6 +91,7 @@ private slots:
     void usageAndVersion();
     void refusals_data();
     void refusals();
+    void outputsFollowLinksAndTheUmask();
     void mergeJobs();
     void badFilesLeaveTheProgramUpAndTheFileAlone();
     void editsUndoneThenSaved();
@@ -108,6 +111,10 @@ void tst_processes::initTestCase()
     QVERIFY(m_dir.writeFile(u"fusion.prj"_s, QByteArray(Project).replace("Jeanne Duval", "{Nom} de {VILLE} {Fax}"))
             && m_dir.writeFile(u"equipe.csv"_s, "Nom;Ville\r\nAna;Brest\r\nBob;Vannes\r\nCyr;Rennes\r\n")
             && m_dir.writeFile(u"en-tete.csv"_s, "Nom;Ville\r\n"));
+    QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(u"tube.pdf"_s)).constData(), 0600) == 0
+            && QDir(m_dir.path()).mkdir(u"dossier.bmp"_s) && m_dir.writeFile(u"liste.bmp"_s, "Nom\r\nAna\r\n"));
+    if (::geteuid() == 0)
+        QVERIFY(::mknod(QFile::encodeName(m_dir.filePath(u"nul.pdf"_s)).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
     QVERIFY(m_dir.writeFile(u"formats.ini"_s, "Agipa lettre US | 5.6.0.0.2.4.889.508.1\r\navery | 10.15.0.0.2.5\r\n"
                                               "Avery | 20.20.0.0.1.1\r\nIncomplet | 10.15.x\r\n"));
 }
@@ -202,6 +209,16 @@ void tst_processes::refusals_data()
         u"La liste \"en-tete.csv\" ne contient aucune fiche."_s);
     row("list that is a folder", {u"--export"_s, out, u"--merge"_s, m_dir.path(), m_project},
         u"n'est pas un fichier ordinaire"_s);
+    // Outputs that exist and are no regular file, or that are the project read: refused, left as they are.
+    const QString notReplaced = u"n'est pas un fichier ordinaire : il ne peut pas être remplacé."_s;
+    row("PDF onto a pipe", {u"--print-pdf"_s, m_dir.filePath(u"tube.pdf"_s), m_project}, notReplaced);
+    row("picture onto a folder", {u"--export"_s, m_dir.filePath(u"dossier.bmp"_s), m_project}, notReplaced);
+    if (::geteuid() == 0)
+        row("PDF onto a device", {u"--print-pdf"_s, m_dir.filePath(u"nul.pdf"_s), m_project}, notReplaced);
+    row("PDF onto the project", {u"--print-pdf"_s, m_project, m_project},
+        u"Le fichier \"%1\" est lu pour ce travail : il ne peut pas en être aussi le résultat."_s.arg(m_project));
+    row("picture onto the list", {u"--export"_s, m_dir.filePath(u"liste.bmp"_s), u"--merge"_s,
+        m_dir.filePath(u"liste.bmp"_s), m_project}, u"est lu pour ce travail"_s);
     row("unknown printer", {u"--print"_s, u"--printer"_s, u"Bureau"_s, m_project},
         u"L'imprimante \"Bureau\" n'existe pas."_s);
     // A window start: an option it does not know is no file name; without a display it says why instead of aborting.
@@ -217,6 +234,32 @@ void tst_processes::refusals()
     QCOMPARE(status, 1);
     QVERIFY2(error.contains(message), qPrintable(error));
     QVERIFY(!QFile::exists(m_dir.filePath(u"refus.pdf"_s)) && !QFile::exists(m_dir.filePath(u"refus.bmp"_s)));
+    QCOMPARE(TestSupport::readBytes(m_project), Project);
+    struct stat info {};
+    if (::geteuid() == 0)
+        QVERIFY(::stat(QFile::encodeName(m_dir.filePath(u"nul.pdf"_s)).constData(), &info) == 0 && S_ISCHR(info.st_mode));
+    QVERIFY(::stat(QFile::encodeName(m_dir.filePath(u"tube.pdf"_s)).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    QVERIFY(QFileInfo(m_dir.filePath(u"dossier.bmp"_s)).isDir());
+}
+
+void tst_processes::outputsFollowLinksAndTheUmask()
+{
+    // A link is followed to its target and stays a link; a new PDF follows the umask, an existing one keeps its
+    // permissions.
+    const QString link = m_dir.filePath(u"lien.pdf"_s), target = m_dir.filePath(u"cible.pdf"_s);
+    QVERIFY(QFile::link(u"cible.pdf"_s, link));
+    const mode_t saved = ::umask(077);
+    const auto restore = qScopeGuard([saved] { ::umask(saved); });
+    QCOMPARE(runJob(m_dir.path(), {u"--print-pdf"_s, link, m_project}), std::pair(0, QString()));
+    QVERIFY(QFileInfo(link).isSymLink() && TestSupport::readBytes(target).startsWith("%PDF"));
+    QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QCOMPARE(runJob(m_dir.path(), {u"--print-pdf"_s, target, m_project}).first, 0);
+    QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QString bmpLink = m_dir.filePath(u"lien.bmp"_s);
+    QVERIFY(QFile::link(u"cible.bmp"_s, bmpLink));
+    QCOMPARE(runJob(m_dir.path(), {u"--export"_s, bmpLink, m_project}).first, 0);
+    QVERIFY(QFileInfo(bmpLink).isSymLink() && TestSupport::readBytes(m_dir.filePath(u"cible.bmp"_s)).startsWith("BM"));
 }
 
 void tst_processes::mergeJobs()
