@@ -3,16 +3,20 @@
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/GuardedFile.h"
+#include "platform/PictureReader.h"
 #include "platform/ProfileFile.h"
 #include "platform/UserAppFolder.h"
 
 #include "TestSupport.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <cerrno>
+#include <future>
+#include <thread>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -32,6 +36,27 @@ int failingSync(int)
 QStringList names(const TempAppDir &dir)
 {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+// A square of one colour as a PNG in a data: address.
+QString dataPng(Qt::GlobalColor colour)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
+}
+
+// A 40 x 20 SVG: `left` in its left half, a green PNG of its own in the right half.
+QByteArray svgWith(const QString &left, const QString &prolog = {})
+{
+    return (u"<?xml version=\"1.0\"?>"_s + prolog + u"<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"40\" height=\"20\">"_s
+            + left + u"<image x=\"20\" y=\"0\" width=\"20\" height=\"20\" xlink:href=\"%1\"/></svg>"_s
+            .arg(dataPng(Qt::green))).toUtf8();
 }
 
 // An installed tree: PREFIX/bin and PREFIX/share/brivadune with two files.
@@ -57,6 +82,8 @@ private slots:
     void refusesWhatIsNotARegularFile();
     void failedWritesKeepTheOldFile();
     void removesOnlyItsOwnOldCopies();
+    void svgReachesNoOtherFile_data();
+    void svgReachesNoOtherFile();
     void joiningAndChoosing();
     void userFolderKeepsTheUsersChanges();
     void installedProgramUsesTheUsersFolder();
@@ -208,6 +235,42 @@ void TestFiles::removesOnlyItsOwnOldCopies()
     QStringList expected = QStringList{u"Autre.prj"_s, recent} + others;
     expected.sort(Qt::CaseInsensitive);
     QCOMPARE(names(dir), expected);
+}
+
+void TestFiles::svgReachesNoOtherFile_data()
+{
+    // Kept as the folder of the files named: the pictures are decoded on threads that may outlive a row.
+    static TempAppDir dir;
+    const QString fifo = dir.filePath(u"tube.png"_s), red = dir.filePath(u"rouge.png"_s);
+    QVERIFY(QFileInfo::exists(fifo) || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QImage redImage(4, 4, QImage::Format_RGB32);
+    redImage.fill(Qt::red);
+    QVERIFY(redImage.save(red, "PNG"));
+    const auto image = [](const QString &href) {
+        return u"<image x=\"0\" y=\"0\" width=\"20\" height=\"20\" xlink:href=\"%1\"/>"_s.arg(href);
+    };
+    QTest::addColumn<QByteArray>("svg");
+    QTest::newRow("local picture") << svgWith(image(red));
+    QTest::newRow("pipe") << svgWith(image(fifo));
+    QTest::newRow("style import") << svgWith(u"<style>@import url(\"%1\");</style>"_s.arg(fifo) + image(red));
+    QTest::newRow("entity") << svgWith(u"<g>&e;</g>"_s + image(red), u"<!DOCTYPE svg [<!ENTITY e SYSTEM \"%1\">]>"_s.arg(fifo));
+    QTest::newRow("embedded SVG") << svgWith(image(u"data:image/svg+xml;base64,"_s
+                                                   + QString::fromLatin1(svgWith(image(fifo) + image(red)).toBase64())));
+}
+
+void TestFiles::svgReachesNoOtherFile()
+{
+    QFETCH(QByteArray, svg);
+    // Decoded on a thread of its own, so that a read that blocks fails the test instead of hanging it.
+    auto result = std::make_shared<std::promise<QImage>>();
+    std::future<QImage> decoded = result->get_future();
+    std::thread([result, svg] { result->set_value(PictureReader::decode(svg, u"logo.svg"_s)); }).detach();
+    QVERIFY2(decoded.wait_for(std::chrono::seconds(10)) == std::future_status::ready, "the SVG read another file");
+    const QImage image = decoded.get().convertToFormat(QImage::Format_ARGB32);
+    // The embedded picture is drawn; the file named is not.
+    QCOMPARE(image.size(), QSize(40, 20));
+    QCOMPARE(QColor(image.pixel(30, 10)), QColor(Qt::green));
+    QVERIFY(qRed(image.pixel(10, 10)) < 128 || qAlpha(image.pixel(10, 10)) < 128);
 }
 
 void TestFiles::joiningAndChoosing()
