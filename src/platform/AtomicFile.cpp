@@ -57,21 +57,21 @@ void syncFolder(const QByteArray &folder)
     ::close(fd);
 }
 
-// Removes, in `folder`, the temporary copies of this program older than
-// `maxAgeSeconds`.
-void removeStaleCopies(const QString &folder, qint64 maxAgeSeconds = 24 * 3600)
+} // namespace
+
+void removeStaleCopies(const QString &folder)
 {
+    constexpr qint64 MaxAgeSeconds = 24 * 3600;
     const QDir dir(folder);
     const QString pattern = QStringLiteral(".*") + QString::fromLatin1(TempMarker) + QStringLiteral("??????");
-    const QFileInfoList copies = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSeconds);
+    const QFileInfoList copies = dir.entryInfoList({pattern, pattern + QStringLiteral(".part")},
+                                                   QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-MaxAgeSeconds);
     for (const QFileInfo &copy : copies) {
-        if (copy.lastModified().toUTC() < limit)
+        if (copy.lastModified().toUTC() <= limit)
             QFile::remove(copy.absoluteFilePath());
     }
 }
-
-} // namespace
 
 bool write(const QString &path, const QByteArray &bytes)
 {

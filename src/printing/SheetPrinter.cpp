@@ -7,6 +7,7 @@
 #include "SheetJob.h"
 #include "document/MergeCard.h"
 #include "SheetPainter.h"
+#include "platform/AtomicFile.h"
 #include "platform/OutputFile.h"
 
 #include <QDir>
@@ -192,8 +193,12 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     // The job is written to a file of its own first: beside the PDF's name
     // (so that putting it in place is one rename), or in the temporary
     // folder for the printer.
+    // Named so that the cleanup of stale copies recognises one a crash left,
+    // and removed by the program on every failure.
     const QString folder = toPdf ? QFileInfo(pdfPath).absolutePath() : QDir::tempPath();
-    QTemporaryFile spool(folder + QStringLiteral("/.brivadune-XXXXXX.part"));
+    AtomicFile::removeStaleCopies(folder);
+    const QString name = toPdf ? QFileInfo(pdfPath).fileName() : QStringLiteral("impression");
+    QTemporaryFile spool(folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part"));
     if (!spool.open())
         return unwritten;
     spool.close();
