@@ -5,6 +5,7 @@
 #include "platform/GuardedFile.h"
 #include "platform/PictureReader.h"
 #include "platform/ProfileFile.h"
+#include "platform/RuntimeFolder.h"
 #include "platform/UserAppFolder.h"
 
 #include "TestSupport.h"
@@ -87,6 +88,7 @@ private slots:
     void joiningAndChoosing();
     void userFolderKeepsTheUsersChanges();
     void installedProgramUsesTheUsersFolder();
+    void runtimeFolderIsPrivate();
 };
 
 void TestFiles::editingRules()
@@ -346,6 +348,35 @@ void TestFiles::installedProgramUsesTheUsersFolder()
     args = QStringList{u"--app-dir"_s, home.filePath(u"choisi"_s)};
     QCOMPARE(AppPaths::resolveAppDir(args, installed.bin), home.filePath(u"choisi"_s));
     QVERIFY(!QFile::exists(home.filePath(u"choisi"_s)));
+}
+
+void TestFiles::runtimeFolderIsPrivate()
+{
+    TempAppDir tmp;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime), qputenv("TMPDIR", temp); });
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    // Without a runtime folder: one of the user's own in the temporary folder, made private.
+    const QString own = tmp.filePath(u"brivadune-%1"_s.arg(::geteuid()));
+    const QByteArray name = QFile::encodeName(own);
+    QCOMPARE(RuntimeFolder::path(), own);
+    struct stat info {};
+    QVERIFY(::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0777) == 0700);
+    // Open to others, a link planted at its name, or another user's: refused, and said why.
+    const QList<std::function<bool()>> spoil = {
+        [&] { return ::chmod(name.constData(), 0755) == 0; },
+        [&] { return QDir(own).removeRecursively() && QFile::link(tmp.path(), own); },
+        [&] { return QFile::remove(own) && ::mkdir(name.constData(), 0700) == 0 && ::chown(name.constData(), 65534, 65534) == 0; },
+    };
+    for (qsizetype row = 0; row < spoil.size(); ++row) {
+        if (row == 2 && ::geteuid() != 0)
+            break;
+        QVERIFY(spoil[row]());
+        QString error;
+        QVERIFY2(RuntimeFolder::path(&error).isEmpty() && error.contains(u"\"%1\" n'est pas un dossier privé"_s.arg(own)),
+                 qPrintable(QString::number(row)));
+    }
 }
 
 QTEST_MAIN(TestFiles)
