@@ -73,14 +73,16 @@ void removeStaleCopies(const QString &folder)
     }
 }
 
-bool write(const QString &path, const QByteArray &bytes)
+bool write(const QString &path, const QByteArray &bytes, Links links)
 {
     if (path.isEmpty())
         return false;
+    // A link not to be followed is itself replaced, as a new file.
+    const bool replaceLink = links == Links::Replace && QFileInfo(path).isSymLink();
     // A folder, a device or a pipe is never replaced by a file.
-    if (!OutputFile::refusal(path).isEmpty())
+    if (!replaceLink && !OutputFile::refusal(path).isEmpty())
         return false;
-    const QFileInfo target(OutputFile::target(path));
+    const QFileInfo target(replaceLink ? QFileInfo(path).absoluteFilePath() : OutputFile::target(path));
     const QString folder = target.absolutePath();
     removeStaleCopies(folder);
 
@@ -90,7 +92,7 @@ bool write(const QString &path, const QByteArray &bytes)
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = ::fchmod(fd, OutputFile::modeFor(target.absoluteFilePath())) == 0 || errno == EPERM;
+    bool ok = ::fchmod(fd, OutputFile::modeFor(replaceLink ? QString() : target.absoluteFilePath())) == 0 || errno == EPERM;
     ok = ok && writeAll(fd, bytes);
     ok = ok && syncData(fd) == 0;
     ok = ::close(fd) == 0 && ok;

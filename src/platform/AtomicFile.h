@@ -15,11 +15,16 @@
 // removed.
 namespace AtomicFile {
 
+// What becomes of a symbolic link at the name written: kept, the file it
+// points to replaced (Follow), or itself replaced by the file (Replace), for
+// a file whose folder others could plant a link in.
+enum class Links { Follow, Replace };
+
 // False when any step fails; the old file is then untouched and no copy is
-// left behind. A symbolic link is kept: the file it points to is replaced.
+// left behind. A symbolic link is treated as `links` says.
 // An existing file's permissions are kept; a new file gets the usual ones.
 // A folder, a device or a pipe at that name is never replaced (false).
-bool write(const QString &path, const QByteArray &bytes);
+bool write(const QString &path, const QByteArray &bytes, Links links = Links::Follow);
 
 // Removes, in `folder`, this program's temporary copies and print job
 // files a day old or more: what a crash left behind.

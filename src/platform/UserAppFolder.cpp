@@ -9,14 +9,48 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The list grows with every version; a damaged one is never larger than
 // this and is read no further.
 constexpr qint64 MaxListBytes = 16 * 1024 * 1024;
 
-constexpr QFile::Permissions UserReadWrite =
-    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+// Whether anything is at `path`, a link to nothing included.
+bool taken(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+// Copies `source` to a new file `target`, never through a link planted at
+// its name. The copy is writable by the user even when the installed file
+// is read-only.
+bool copyNew(const QString &source, const QString &target)
+{
+    const GuardedFile::Result bytes = GuardedFile::read(source, GuardedFile::PictureCap);
+    if (!bytes.ok())
+        return false;
+    const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0644);
+    if (fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFile::AutoCloseHandle)) {
+        ::close(fd);
+        QFile::remove(target);
+        return false;
+    }
+    bool ok = file.write(bytes.bytes) == bytes.bytes.size();
+    ok = file.flush() && ok;
+    file.close();
+    if (!ok)
+        QFile::remove(target);
+    return ok;
+}
 
 } // namespace
 
@@ -63,7 +97,7 @@ bool UserAppFolder::writeList(const QStringList &files) const
     QByteArray bytes;
     for (const QString &file : files)
         bytes += file.toUtf8() + '\n';
-    return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes);
+    return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes, AtomicFile::Links::Replace);
 }
 
 bool UserAppFolder::fill()
@@ -83,14 +117,11 @@ bool UserAppFolder::fill()
         const QString target = user.filePath(file);
         // A file already there is the user's: it is left as it is and,
         // once listed, never replaced even if the user deletes it later.
-        if (!QFileInfo::exists(target)) {
-            if (!QDir().mkpath(QFileInfo(target).absolutePath())
-                || !QFile::copy(QDir(m_installedDir).filePath(file), target)) {
-                complete = false;
-                continue;
-            }
-            // Installed files may be read-only; the user's copy is not.
-            QFile::setPermissions(target, UserReadWrite);
+        if (!taken(target)
+            && (!QDir().mkpath(QFileInfo(target).absolutePath())
+                || !copyNew(QDir(m_installedDir).filePath(file), target))) {
+            complete = false;
+            continue;
         }
         copied.append(file);
         changed = true;

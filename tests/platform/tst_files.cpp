@@ -328,6 +328,15 @@ void TestFiles::userFolderKeepsTheUsersChanges()
 
     QVERIFY(writeBytes(home.filePath(u"fichier"_s), "x"));
     QVERIFY(!UserAppFolder(installed.data, home.filePath(u"fichier/Brivadune"_s)).fill());
+
+    // Links planted at the list's name and at a file's name: the list replaces its link, nothing is written through.
+    const QString other = home.filePath(u"autre"_s);
+    QVERIFY(writeBytes(other + u"/liste"_s, "intact") && QFile::remove(user + u"/.fichiers-installes"_s));
+    QVERIFY(QFile::link(other + u"/liste"_s, user + u"/.fichiers-installes"_s));
+    QVERIFY(QFile::link(other + u"/copie.png"_s, user + u"/Images/Angles/coin.png"_s));
+    QVERIFY(UserAppFolder(installed.data, user).fill());
+    QCOMPARE(readBytes(other + u"/liste"_s), QByteArray("intact"));
+    QVERIFY(!QFileInfo(user + u"/.fichiers-installes"_s).isSymLink() && !QFile::exists(other + u"/copie.png"_s));
 }
 
 void TestFiles::installedProgramUsesTheUsersFolder()
