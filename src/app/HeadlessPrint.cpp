@@ -160,6 +160,9 @@ bool selectFormat(PrintSettings &settings, const QString &name)
 QString outcomeMessage(SheetPrinter::Outcome outcome, const Request &request, const QString &detail)
 {
     switch (outcome) {
+    case SheetPrinter::Outcome::ServerSilent:
+    case SheetPrinter::Outcome::ServerUnreachable:
+        return SheetPrinter::serverMessage(outcome);
     case SheetPrinter::Outcome::NoPrinter:
         return QStringLiteral("Aucune imprimante par défaut n'est installée : nommez-en une avec --printer.");
     case SheetPrinter::Outcome::UnknownPrinter:

@@ -27,6 +27,8 @@ namespace {
 
 constexpr double MmPerInch = 25.4;
 constexpr int DeviceDpi = 1200;
+// How long a print server may take to answer.
+constexpr int ServerTimeoutMs = 30000;
 
 // A PDF written to its end closes with "%%EOF": a full disk leaves it short.
 bool isWholePdf(const QString &path)
@@ -171,6 +173,15 @@ Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const Sh
 
 } // namespace
 
+QString SheetPrinter::serverMessage(Outcome outcome)
+{
+    if (outcome == Outcome::ServerSilent)
+        return QStringLiteral("Le serveur d'impression ne répond pas.");
+    if (outcome == Outcome::ServerUnreachable)
+        return QStringLiteral("Le serveur d'impression est injoignable.");
+    return QString();
+}
+
 SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &card, const QPalette &palette,
                                           const Destination &destination, const QString &title,
                                           const Progress &progress, QString *detail, const SheetCards *cards)
@@ -184,6 +195,12 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
         return Outcome::Unwritable;
     QPrinterInfo queue;
     if (!toPdf) {
+        // Asked first: a server that does not answer blocks every query.
+        switch (CupsQueue::probe(ServerTimeoutMs)) {
+        case CupsQueue::Server::Silent: return Outcome::ServerSilent;
+        case CupsQueue::Server::Unreachable: return Outcome::ServerUnreachable;
+        case CupsQueue::Server::Answers: break;
+        }
         queue = destination.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
                                               : QPrinterInfo::printerInfo(destination.printer);
         if (queue.isNull())

@@ -213,6 +213,11 @@ void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPa
     case SheetPrinter::Outcome::Unwritable:
         m_services.prompts->msgBox(pdfFailureText(pdfPath), Msg::OkOnly | Msg::Exclamation);
         return;
+    case SheetPrinter::Outcome::ServerSilent:
+    case SheetPrinter::Outcome::ServerUnreachable:
+        m_services.prompts->msgBox(SheetPrinter::serverMessage(outcome), Msg::OkOnly | Msg::Critical,
+                                   QStringLiteral("Erreur"));
+        return;
     default:
         m_services.prompts->msgBox(printFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
         return;
