@@ -92,7 +92,8 @@ bool write(const QString &path, const QByteArray &bytes, Links links)
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = ::fchmod(fd, OutputFile::modeFor(replaceLink ? QString() : target.absoluteFilePath())) == 0 || errno == EPERM;
+    const mode_t mode = OutputFile::modeFor(replaceLink ? QString() : target.absoluteFilePath());
+    bool ok = ::fchmod(fd, mode) == 0 || errno == EPERM;
     ok = ok && writeAll(fd, bytes);
     ok = ok && syncData(fd) == 0;
     ok = ::close(fd) == 0 && ok;
