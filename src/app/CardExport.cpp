@@ -5,6 +5,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
+#include "platform/OutputFile.h"
 #include "platform/PictureWriter.h"
 #include "platform/Prompts.h"
 #include "platform/Services.h"
@@ -37,6 +38,11 @@ bool CardExport::Fusion_Export(const frmProjet &card, const QImage &image)
     if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
         return false;
     const QString path = m_dialog.FileName;
+    const QString refusal = OutputFile::refusal(path, {card.filePath()});
+    if (!refusal.isEmpty()) {
+        m_services.prompts->msgBox(refusal, Msg::Exclamation);
+        return false;
+    }
     if (!PictureWriter::write(image, path, "BMP")) {
         reportUnwritten(path);
         return false;

@@ -56,6 +56,8 @@ FileHandover::~FileHandover()
 QString FileHandover::socketPathFor(const QString &appDir)
 {
     QString path = SingleInstance::lockPathFor(appDir);
+    if (path.isEmpty())
+        return QString();
     if (path.endsWith(QLatin1String(".lock")))
         path.chop(5);
     return path + QStringLiteral(".sock");
@@ -65,6 +67,8 @@ bool FileHandover::listen()
 {
     if (isListening())
         return true;
+    if (m_path.isEmpty())
+        return false;
     if (!m_server) {
         m_server = new QLocalServer(this);
         // Only the same user may hand files over.
@@ -118,6 +122,8 @@ bool FileHandover::send(const QString &appDir, const QStringList &files, int wai
     if (message.size() > HeaderSize + MaxPayload)
         return false;
     const QString path = socketPathFor(appDir);
+    if (path.isEmpty())
+        return false;
     const QDeadlineTimer deadline(waitMs);
     QLocalSocket socket;
     // The running program may not be listening yet.

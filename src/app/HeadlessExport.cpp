@@ -5,6 +5,7 @@
 #include "document/MergeCard.h"
 #include "document/CardRenderer.h"
 #include "document/PlaceholderPicture.h"
+#include "platform/OutputFile.h"
 #include "platform/PictureWriter.h"
 #include "platform/Units.h"
 
@@ -114,6 +115,9 @@ int exportRecords(const Request &request, const CardData &card, double tpp, cons
     for (int n = 0; n < merge->records(); ++n) {
         const QImage image = CardRenderer::flatten(filling.fill(merge->values(n)), tpp, QGuiApplication::palette());
         const QString path = recordFile(request.output, n + 1);
+        const QString refusal = OutputFile::refusal(path, {request.project, request.merge.list});
+        if (!refusal.isEmpty())
+            return fail(refusal);
         if (image.isNull() || !PictureWriter::write(image, path, format.constData()))
             return fail(QStringLiteral("L'image n'a pas pu être enregistrée : ") + path);
     }
@@ -141,6 +145,9 @@ int run(const QStringList &args)
     const QByteArray format = formatOf(request->output);
     if (format.isEmpty())
         return fail(QStringLiteral("Le fichier image doit se terminer par .bmp ou .png : ") + request->output);
+    const QString refusal = OutputFile::refusal(request->output, {request->project, request->merge.list});
+    if (!refusal.isEmpty())
+        return fail(refusal);
 
     CardData card(PlaceholderPicture::make());
     QString loadError;

@@ -9,6 +9,7 @@
 #include "printing/PaperSizes.h"
 #include "printing/PrintSettings.h"
 #include "printing/SheetPrinter.h"
+#include "platform/OutputFile.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -159,6 +160,9 @@ bool selectFormat(PrintSettings &settings, const QString &name)
 QString outcomeMessage(SheetPrinter::Outcome outcome, const Request &request, const QString &detail)
 {
     switch (outcome) {
+    case SheetPrinter::Outcome::ServerSilent:
+    case SheetPrinter::Outcome::ServerUnreachable:
+        return SheetPrinter::serverMessage(outcome);
     case SheetPrinter::Outcome::NoPrinter:
         return QStringLiteral("Aucune imprimante par défaut n'est installée : nommez-en une avec --printer.");
     case SheetPrinter::Outcome::UnknownPrinter:
@@ -193,6 +197,12 @@ int run(const QStringList &args, const QString &appDir)
     const std::optional<Request> request = parse(args, error);
     if (!request)
         return fail(error);
+
+    if (!request->pdf.isEmpty()) {
+        const QString refusal = OutputFile::refusal(request->pdf, {request->project, request->merge.list});
+        if (!refusal.isEmpty())
+            return fail(refusal);
+    }
 
     // The formats file is read as the dialog reads it; nothing is asked.
     AutoAnswerPrompts silent;

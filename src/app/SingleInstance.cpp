@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "platform/RuntimeFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +19,8 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::tryAcquire()
 {
+    if (m_lockPath.isEmpty())
+        return false;
     if (m_lock->isLocked())
         return true;
     return m_lock->tryLock(0);
@@ -31,10 +35,9 @@ QString SingleInstance::lockPathFor(const QString &appDir)
     if (folder.isEmpty())
         folder = QDir::cleanPath(info.absoluteFilePath());
     const QByteArray hash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    // The user's runtime folder is private to the user and emptied at
-    // each login; /tmp serves where there is none.
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty() || !QFileInfo(runtime).isDir())
-        runtime = QStringLiteral("/tmp");
+    // A folder private to the user; none when it cannot be had.
+    const QString runtime = RuntimeFolder::path();
+    if (runtime.isEmpty())
+        return QString();
     return QDir(runtime).filePath(QStringLiteral("brivadune-%1.lock").arg(QString::fromLatin1(hash)));
 }

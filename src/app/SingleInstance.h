@@ -6,8 +6,8 @@
 class QLockFile;
 
 // Refuses a second running copy of the application on the same application
-// folder. The lock is a file in the user's runtime folder (XDG_RUNTIME_DIR,
-// /tmp when there is none), one per application folder, named from a
+// folder. The lock is a file in the user's private runtime folder
+// (RuntimeFolder), one per application folder, named from a
 // hash of the folder, held while this object lives. A lock left behind by a
 // process that died (killed, crashed) is recognised by its dead process id
 // and taken over, so it never blocks the next start.
@@ -22,7 +22,8 @@ public:
     // false when another running process holds it.
     bool tryAcquire();
 
-    // The lock file used for `appDir`.
+    // The lock file used for `appDir`; empty when the runtime folder is not
+    // private.
     static QString lockPathFor(const QString &appDir);
 
 private:

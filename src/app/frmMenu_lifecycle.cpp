@@ -12,6 +12,7 @@
 #include "panel/ToolPanel.h"
 #include "platform/AppPaths.h"
 #include "platform/Prompts.h"
+#include "platform/RuntimeFolder.h"
 #include "widgets/ClickSound.h"
 
 #include <QAction>
@@ -30,6 +31,11 @@
 bool frmMenu::MDIForm_Load()
 {
     const QString &appDir = m_services.appDir;
+    QString notPrivate;
+    if (RuntimeFolder::path(&notPrivate).isEmpty()) {
+        m_services.prompts->msgBox(notPrivate, Msg::OkOnly | Msg::Critical);
+        return false;
+    }
     m_instance = std::make_unique<SingleInstance>(appDir);
     if (!m_instance->tryAcquire()) {
         // Files to open go to the running program, which opens them.

@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "OutputFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -44,27 +46,6 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// The file a path finally names: a symbolic link is followed, so that the
-// link stays and its target is replaced.
-QString targetOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString target = info.symLinkTarget();
-    return target.isEmpty() ? info.absoluteFilePath() : target;
-}
-
-mode_t modeFor(const QByteArray &target)
-{
-    struct stat info {};
-    if (::stat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // Flushes the folder's entries, so that the rename itself survives a
 // power cut. Some file systems refuse a folder flush: that is no failure.
 void syncFolder(const QByteArray &folder)
@@ -76,27 +57,32 @@ void syncFolder(const QByteArray &folder)
     ::close(fd);
 }
 
-// Removes, in `folder`, the temporary copies of this program older than
-// `maxAgeSeconds`.
-void removeStaleCopies(const QString &folder, qint64 maxAgeSeconds = 24 * 3600)
+} // namespace
+
+void removeStaleCopies(const QString &folder)
 {
+    constexpr qint64 MaxAgeSeconds = 24 * 3600;
     const QDir dir(folder);
     const QString pattern = QStringLiteral(".*") + QString::fromLatin1(TempMarker) + QStringLiteral("??????");
-    const QFileInfoList copies = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-maxAgeSeconds);
+    const QFileInfoList copies = dir.entryInfoList({pattern, pattern + QStringLiteral(".part")},
+                                                   QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-MaxAgeSeconds);
     for (const QFileInfo &copy : copies) {
-        if (copy.lastModified().toUTC() < limit)
+        if (copy.lastModified().toUTC() <= limit)
             QFile::remove(copy.absoluteFilePath());
     }
 }
 
-} // namespace
-
-bool write(const QString &path, const QByteArray &bytes)
+bool write(const QString &path, const QByteArray &bytes, Links links)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo target(targetOf(path));
+    // A link not to be followed is itself replaced, as a new file.
+    const bool replaceLink = links == Links::Replace && QFileInfo(path).isSymLink();
+    // A folder, a device or a pipe is never replaced by a file.
+    if (!replaceLink && !OutputFile::refusal(path).isEmpty())
+        return false;
+    const QFileInfo target(replaceLink ? QFileInfo(path).absoluteFilePath() : OutputFile::target(path));
     const QString folder = target.absolutePath();
     removeStaleCopies(folder);
 
@@ -106,7 +92,8 @@ bool write(const QString &path, const QByteArray &bytes)
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = ::fchmod(fd, modeFor(finalName)) == 0 || errno == EPERM;
+    const mode_t mode = OutputFile::modeFor(replaceLink ? QString() : target.absoluteFilePath());
+    bool ok = ::fchmod(fd, mode) == 0 || errno == EPERM;
     ok = ok && writeAll(fd, bytes);
     ok = ok && syncData(fd) == 0;
     ok = ::close(fd) == 0 && ok;

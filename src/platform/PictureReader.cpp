@@ -1,6 +1,7 @@
 #include "PictureReader.h"
 
 #include "GuardedFile.h"
+#include "SelfContainedSvg.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -8,19 +9,37 @@
 
 namespace PictureReader {
 
-QImage decode(const QByteArray &bytes, const QString &name)
+namespace {
+
+// Decodes `bytes`; an SVG document is decoded only once cut off from every
+// other file, and a compressed one not at all.
+QImage decodeOnce(const QByteArray &bytes, const QByteArray &hint, bool svgChecked)
 {
-    if (bytes.isEmpty())
-        return {};
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return {};
     // The extension is a hint; the content decides when it is wrong.
-    QImageReader reader(&buffer, QFileInfo(name).suffix().toLower().toLatin1());
+    QImageReader reader(&buffer, hint);
     reader.setAutoDetectImageFormat(true);
     reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (!svgChecked && (format == "svg" || format == "svgz")) {
+        if (SelfContainedSvg::isCompressed(bytes))
+            return {};
+        const QByteArray svg = SelfContainedSvg::make(bytes);
+        return svg.isEmpty() ? QImage() : decodeOnce(svg, "svg", true);
+    }
     return reader.read();
+}
+
+} // namespace
+
+QImage decode(const QByteArray &bytes, const QString &name)
+{
+    if (bytes.isEmpty())
+        return {};
+    return decodeOnce(bytes, QFileInfo(name).suffix().toLower().toLatin1(), false);
 }
 
 QImage read(const QString &path)

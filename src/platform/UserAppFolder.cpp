@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The list grows with every version; a damaged one is never larger than
@@ -19,8 +23,6 @@ constexpr qint64 MaxListBytes = 16 * 1024 * 1024;
 // The help, the largest program file, is a few megabytes.
 constexpr qint64 MaxProgramFileBytes = 64 * 1024 * 1024;
 
-constexpr QFile::Permissions UserReadWrite =
-    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
 
 // The hex SHA-256 of a file's content, empty when it cannot be read.
 QByteArray checksum(const QString &path)
@@ -38,6 +40,39 @@ bool isChecksum(const QByteArray &text)
             return false;
     }
     return true;
+}
+
+// Whether anything is at `path`, a link to nothing included.
+bool taken(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+// Copies `source` to a new file `target`, never through a link planted at
+// its name. The copy is writable by the user even when the installed file
+// is read-only.
+bool copyNew(const QString &source, const QString &target)
+{
+    const GuardedFile::Result bytes = GuardedFile::read(source, GuardedFile::PictureCap);
+    if (!bytes.ok())
+        return false;
+    const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0644);
+    if (fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFile::AutoCloseHandle)) {
+        ::close(fd);
+        QFile::remove(target);
+        return false;
+    }
+    bool ok = file.write(bytes.bytes) == bytes.bytes.size();
+    ok = file.flush() && ok;
+    file.close();
+    if (!ok)
+        QFile::remove(target);
+    return ok;
 }
 
 } // namespace
@@ -96,7 +131,7 @@ bool UserAppFolder::writeList(const QList<Entry> &files) const
     QByteArray bytes;
     for (const Entry &entry : files)
         bytes += entry.file.toUtf8() + (entry.sum.isEmpty() ? QByteArray() : '\t' + entry.sum) + '\n';
-    return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes);
+    return AtomicFile::write(QDir(m_userDir).filePath(listName()), bytes, AtomicFile::Links::Replace);
 }
 
 UserAppFolder::Refresh UserAppFolder::refresh(Entry &entry) const
@@ -121,7 +156,7 @@ UserAppFolder::Refresh UserAppFolder::refresh(Entry &entry) const
     if (copy != entry.sum)
         return Refresh::Kept;
     const GuardedFile::Result bytes = GuardedFile::read(source, MaxProgramFileBytes);
-    if (!bytes.ok() || !AtomicFile::write(target, bytes.bytes))
+    if (!bytes.ok() || !AtomicFile::write(target, bytes.bytes, AtomicFile::Links::Replace))
         return Refresh::Failed;
     entry.sum = installed;
     return Refresh::Updated;
@@ -155,14 +190,12 @@ bool UserAppFolder::fill()
         Entry entry{file, {}};
         // A file already there is the user's: it is left as it is and,
         // once listed, never replaced even if the user deletes it later.
-        if (!QFileInfo::exists(target)) {
+        if (!taken(target)) {
             if (!QDir().mkpath(QFileInfo(target).absolutePath())
-                || !QFile::copy(QDir(m_installedDir).filePath(file), target)) {
+                || !copyNew(QDir(m_installedDir).filePath(file), target)) {
                 complete = false;
                 continue;
             }
-            // Installed files may be read-only; the user's copy is not.
-            QFile::setPermissions(target, UserReadWrite);
             if (isProgramFile(file))
                 entry.sum = checksum(target);
         }

@@ -2,7 +2,50 @@
 
 #include <cups/cups.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <sys/socket.h>
+#include <thread>
+
 namespace CupsQueue {
+
+namespace {
+
+// Called by libcups when a wait runs out: 0 gives up.
+int giveUp(http_t *, void *)
+{
+    return 0;
+}
+
+Server ask(int timeoutMs)
+{
+    int cancel = 0;
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, &cancel);
+    if (!http)
+        return Server::Unreachable;
+    httpSetTimeout(http, timeoutMs / 1000.0, giveUp, nullptr);
+    // Any answer will do, "no default printer" included.
+    ipp_t *response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const Server server = response ? Server::Answers : Server::Silent;
+    ippDelete(response);
+    httpClose(http);
+    return server;
+}
+
+} // namespace
+
+Server probe(int timeoutMs)
+{
+    // libcups's own time limit is the first guard; should a call still
+    // hang, its thread is left behind rather than the program.
+    auto result = std::make_shared<std::promise<Server>>();
+    std::future<Server> answer = result->get_future();
+    std::thread([result, timeoutMs] { result->set_value(ask(timeoutMs)); }).detach();
+    if (answer.wait_for(std::chrono::milliseconds(timeoutMs + 1000)) != std::future_status::ready)
+        return Server::Silent;
+    return answer.get();
+}
 
 int submit(const QString &printer, const QString &file, const QString &title, const Options &options,
            QString *error)

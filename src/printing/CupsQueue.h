@@ -11,6 +11,17 @@ namespace CupsQueue {
 
 using Options = QList<QPair<QString, QString>>;
 
+enum class Server {
+    Answers,     // the print server answered
+    Silent,      // it took the connection but did not answer in time
+    Unreachable, // no print server there
+};
+
+// Asks the print server (CUPS_SERVER, or the system's) one short question,
+// giving up after `timeoutMs`: a server that does not answer would block
+// every later call of the printing system.
+Server probe(int timeoutMs);
+
 // Queues `file` on `printer` ("name" or "name/instance") under `title`.
 // Returns the job's number; 0 when CUPS refused it, `error` then holding
 // CUPS' reason.

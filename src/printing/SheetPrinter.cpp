@@ -7,6 +7,8 @@
 #include "SheetJob.h"
 #include "document/MergeCard.h"
 #include "SheetPainter.h"
+#include "platform/AtomicFile.h"
+#include "platform/OutputFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +20,15 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
 
 constexpr double MmPerInch = 25.4;
 constexpr int DeviceDpi = 1200;
+// How long a print server may take to answer.
+constexpr int ServerTimeoutMs = 30000;
 
 // A PDF written to its end closes with "%%EOF": a full disk leaves it short.
 bool isWholePdf(const QString &path)
@@ -168,14 +173,34 @@ Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const Sh
 
 } // namespace
 
+QString SheetPrinter::serverMessage(Outcome outcome)
+{
+    if (outcome == Outcome::ServerSilent)
+        return QStringLiteral("Le serveur d'impression ne répond pas.");
+    if (outcome == Outcome::ServerUnreachable)
+        return QStringLiteral("Le serveur d'impression est injoignable.");
+    return QString();
+}
+
 SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &card, const QPalette &palette,
                                           const Destination &destination, const QString &title,
                                           const Progress &progress, QString *detail, const SheetCards *cards)
 {
     const bool toPdf = !destination.pdfPath.isEmpty();
     const Outcome unwritten = toPdf ? Outcome::Unwritable : Outcome::Failed;
+    // A link is followed: its target is the file replaced. A folder, a
+    // device or a pipe is never replaced.
+    const QString pdfPath = toPdf ? OutputFile::target(destination.pdfPath) : QString();
+    if (toPdf && !OutputFile::refusal(pdfPath).isEmpty())
+        return Outcome::Unwritable;
     QPrinterInfo queue;
     if (!toPdf) {
+        // Asked first: a server that does not answer blocks every query.
+        switch (CupsQueue::probe(ServerTimeoutMs)) {
+        case CupsQueue::Server::Silent: return Outcome::ServerSilent;
+        case CupsQueue::Server::Unreachable: return Outcome::ServerUnreachable;
+        case CupsQueue::Server::Answers: break;
+        }
         queue = destination.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
                                               : QPrinterInfo::printerInfo(destination.printer);
         if (queue.isNull())
@@ -185,8 +210,12 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     // The job is written to a file of its own first: beside the PDF's name
     // (so that putting it in place is one rename), or in the temporary
     // folder for the printer.
-    const QString folder = toPdf ? QFileInfo(destination.pdfPath).absolutePath() : QDir::tempPath();
-    QTemporaryFile spool(folder + QStringLiteral("/.brivadune-XXXXXX.part"));
+    // Named so that the cleanup of stale copies recognises one a crash left,
+    // and removed by the program on every failure.
+    const QString folder = toPdf ? QFileInfo(pdfPath).absolutePath() : QDir::tempPath();
+    AtomicFile::removeStaleCopies(folder);
+    const QString name = toPdf ? QFileInfo(pdfPath).fileName() : QStringLiteral("impression");
+    QTemporaryFile spool(folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part"));
     if (!spool.open())
         return unwritten;
     spool.close();
@@ -211,14 +240,13 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
         return unwritten;
 
     if (toPdf) {
-        // rename() replaces an existing file in one step.
-        if (std::rename(QFile::encodeName(spool.fileName()).constData(),
-                        QFile::encodeName(destination.pdfPath).constData())
-            != 0)
+        // The existing file's permissions, or the usual ones for a new
+        // file; rename() then replaces an existing file in one step.
+        const QByteArray spoolName = QFile::encodeName(spool.fileName());
+        if (::chmod(spoolName.constData(), OutputFile::modeFor(pdfPath)) != 0
+            || std::rename(spoolName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
             return Outcome::Unwritable;
         spool.setAutoRemove(false);
-        QFile::setPermissions(destination.pdfPath,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         return Outcome::Done;
     }
     QString error;

@@ -27,6 +27,8 @@ public:
         UnknownPrinter,  // the named printer does not exist
         PaperRefused,    // the printer cannot take the paper
         Unwritable,      // the PDF file cannot be written there
+        ServerSilent,      // the print server does not answer
+        ServerUnreachable, // there is no print server to ask
         Failed,          // any other failure
     };
 
@@ -40,6 +42,10 @@ public:
     // Called after each sheet with the sheets done and the total; returning
     // false cancels the job.
     using Progress = std::function<bool(int done, int total)>;
+
+    // The print server's silence or absence, said in French; empty for
+    // another outcome.
+    static QString serverMessage(Outcome outcome);
 
     // `title` names the job (the card's caption). With `cards`, each place
     // gets its own card filled from a list, and the job has the sheets they

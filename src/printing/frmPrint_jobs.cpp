@@ -10,6 +10,7 @@
 #include "platform/AppPaths.h"
 #include "platform/CommonDialog.h"
 #include "platform/HelpOpener.h"
+#include "platform/OutputFile.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/WaitCursor.h"
@@ -173,8 +174,15 @@ void frmPrint::exportPdf()
     if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
         return;
     QString path = m_dialog.FileName;
-    if (!path.endsWith(PdfSuffix, Qt::CaseInsensitive)) {
+    const bool suffixAdded = !path.endsWith(PdfSuffix, Qt::CaseInsensitive);
+    if (suffixAdded)
         path += PdfSuffix;
+    const QString refusal = OutputFile::refusal(path);
+    if (!refusal.isEmpty()) {
+        m_services.prompts->msgBox(refusal, Msg::OkOnly | Msg::Exclamation);
+        return;
+    }
+    if (suffixAdded) {
         // The dialog asked about the name typed, not about this one.
         if (QFileInfo::exists(path)
             && m_services.prompts->msgBox(QStringLiteral("Le fichier \"") + QFileInfo(path).fileName()
@@ -208,6 +216,11 @@ void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPa
         return;
     case SheetPrinter::Outcome::Unwritable:
         m_services.prompts->msgBox(pdfFailureText(pdfPath), Msg::OkOnly | Msg::Exclamation);
+        return;
+    case SheetPrinter::Outcome::ServerSilent:
+    case SheetPrinter::Outcome::ServerUnreachable:
+        m_services.prompts->msgBox(SheetPrinter::serverMessage(outcome), Msg::OkOnly | Msg::Critical,
+                                   QStringLiteral("Erreur"));
         return;
     default:
         m_services.prompts->msgBox(printFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));

@@ -69,6 +69,13 @@ void tst_export::exportEditorAndClipboard()
     QCOMPARE(c.texts(), QStringList{QString("L'image n'a pas pu être enregistrée.\r\nVérifiez que le dossier "
                                                    "existe et que vous pouvez y écrire : ") + blocked});
     QVERIFY(TestSupport::readBytes(named).startsWith("BM"));
+    // An existing folder (or device, or pipe) is no picture file: refused before anything is written.
+    QVERIFY(QDir(c.dir.path()).mkdir(u"dossier.bmp"_s));
+    c.prompts.queueFile(c.dir.filePath(u"dossier.bmp"_s));
+    c.frame->Mnu_OutOutils_Click(6);
+    QCOMPARE(c.texts().last(), u"\"%1\" n'est pas un fichier ordinaire : il ne peut pas être remplacé."_s
+                                   .arg(c.dir.filePath(u"dossier.bmp"_s)));
+    QVERIFY(QFileInfo(c.dir.filePath(u"dossier.bmp"_s)).isDir());
     // The outside editor gets it as Tempo.bmp, opened by the desktop's default program; the clipboard as a picture.
     c.frame->Mnu_OutOutils_Click(7);
     c.frame->Mnu_OutOutils_Click(8);

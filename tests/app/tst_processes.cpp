@@ -3,10 +3,12 @@
 #include "app/SingleInstance.h"
 
 #include "PdfTools.h"
+#include "PrivateCups.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -16,6 +18,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +32,8 @@ const QByteArray Project = "[FORMAT]\r\nLongueur=4762,8\r\nHauteur=3061,8\r\n[LA
                            "Color2=16777215\r\nColor3=65280\r\nOption=7\r\n";
 
 // Starts the program on `appDir`. With `display`, offscreen, its messages answered by their default button and written
-// on standard error; without, with no display at all and no print server.
-void start(QProcess &process, const QString &appDir, const QStringList &args, bool display)
+// on standard error; without, with no display at all and the print server `cups` (none by default).
+void start(QProcess &process, const QString &appDir, const QStringList &args, bool display, const QString &cups = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"BRIVADUNE_HOME", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -38,7 +42,7 @@ void start(QProcess &process, const QString &appDir, const QStringList &args, bo
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"BRIVADUNE_AUTO_ANSWER"_s, u"1"_s);
     } else {
-        env.insert(u"CUPS_SERVER"_s, QDir::temp().filePath(u"aucun-cupsd/cups.sock"_s));
+        env.insert(u"CUPS_SERVER"_s, cups.isEmpty() ? QDir::temp().filePath(u"aucun-cupsd/cups.sock"_s) : cups);
     }
     process.setProcessEnvironment(env);
     process.start(QDir(qEnvironmentVariable("BRIVADUNE_APP_BUILD_DIR")).filePath(u"Brivadune"_s),
@@ -46,10 +50,11 @@ void start(QProcess &process, const QString &appDir, const QStringList &args, bo
 }
 
 // A command-line job to its end: exit status (-1: crashed or hung) and standard error; standard output in `out`.
-std::pair<int, QString> runJob(const QString &appDir, const QStringList &args, QString *out = nullptr)
+std::pair<int, QString> runJob(const QString &appDir, const QStringList &args, QString *out = nullptr,
+                               const QString &cups = {})
 {
     QProcess process;
-    start(process, appDir, args, false);
+    start(process, appDir, args, false, cups);
     if (!process.waitForFinished(60000))
         return process.kill(), process.waitForFinished(), std::pair(-1, QString());
     if (out)
@@ -89,6 +94,8 @@ private slots:
     void usageAndVersion();
     void refusals_data();
     void refusals();
+    void outputsFollowLinksAndTheUmask();
+    void printServers();
     void mergeJobs();
     void badFilesLeaveTheProgramUpAndTheFileAlone();
     void editsUndoneThenSaved();
@@ -108,6 +115,10 @@ void tst_processes::initTestCase()
     QVERIFY(m_dir.writeFile(u"fusion.prj"_s, QByteArray(Project).replace("Jeanne Duval", "{Nom} de {VILLE} {Fax}"))
             && m_dir.writeFile(u"equipe.csv"_s, "Nom;Ville\r\nAna;Brest\r\nBob;Vannes\r\nCyr;Rennes\r\n")
             && m_dir.writeFile(u"en-tete.csv"_s, "Nom;Ville\r\n"));
+    QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(u"tube.pdf"_s)).constData(), 0600) == 0
+            && QDir(m_dir.path()).mkdir(u"dossier.bmp"_s) && m_dir.writeFile(u"liste.bmp"_s, "Nom\r\nAna\r\n")
+            && (::geteuid() != 0 || ::mknod(QFile::encodeName(m_dir.filePath(u"nul.pdf"_s)).constData(), S_IFCHR | 0666,
+                                            makedev(1, 3)) == 0));
     QVERIFY(m_dir.writeFile(u"formats.ini"_s, "Agipa lettre US | 5.6.0.0.2.4.889.508.1\r\navery | 10.15.0.0.2.5\r\n"
                                               "Avery | 20.20.0.0.1.1\r\nIncomplet | 10.15.x\r\n"));
 }
@@ -197,13 +208,21 @@ void tst_processes::refusals_data()
         u"Le fichier PDF n'a pas pu être enregistré : %1"_s.arg(m_dir.filePath(u"absent/x.pdf"_s)));
     row("no project in the file", {u"--print-pdf"_s, pdf, vide},
         u"Le fichier \"%1\" ne contient pas de projet."_s.arg(vide));
-    row("no printer", {u"--print"_s, m_project}, u"Aucune imprimante par défaut"_s);
+    row("no print server", {u"--print"_s, m_project}, u"Le serveur d'impression est injoignable."_s);
     row("list without records", {u"--print-pdf"_s, pdf, u"--merge"_s, m_dir.filePath(u"en-tete.csv"_s), m_project},
         u"La liste \"en-tete.csv\" ne contient aucune fiche."_s);
     row("list that is a folder", {u"--export"_s, out, u"--merge"_s, m_dir.path(), m_project},
         u"n'est pas un fichier ordinaire"_s);
-    row("unknown printer", {u"--print"_s, u"--printer"_s, u"Bureau"_s, m_project},
-        u"L'imprimante \"Bureau\" n'existe pas."_s);
+    // Outputs that exist and are no regular file, or that are the project read: refused, left as they are.
+    const QString notReplaced = u"n'est pas un fichier ordinaire : il ne peut pas être remplacé."_s;
+    row("PDF onto a pipe", {u"--print-pdf"_s, m_dir.filePath(u"tube.pdf"_s), m_project}, notReplaced);
+    row("picture onto a folder", {u"--export"_s, m_dir.filePath(u"dossier.bmp"_s), m_project}, notReplaced);
+    if (::geteuid() == 0)
+        row("PDF onto a device", {u"--print-pdf"_s, m_dir.filePath(u"nul.pdf"_s), m_project}, notReplaced);
+    row("PDF onto the project", {u"--print-pdf"_s, m_project, m_project},
+        u"Le fichier \"%1\" est lu pour ce travail : il ne peut pas en être aussi le résultat."_s.arg(m_project));
+    row("picture onto the list", {u"--export"_s, m_dir.filePath(u"liste.bmp"_s), u"--merge"_s,
+        m_dir.filePath(u"liste.bmp"_s), m_project}, u"est lu pour ce travail"_s);
     // A window start: an option it does not know is no file name; without a display it says why instead of aborting.
     row("unknown window option", {m_project, u"-x"_s}, u"Option inconnue : -x\n« brivadune --help »"_s);
     row("no display", {u"--"_s, m_project}, u"Aucun affichage graphique n'est disponible : ni DISPLAY ni WAYLAND"_s);
@@ -217,6 +236,45 @@ void tst_processes::refusals()
     QCOMPARE(status, 1);
     QVERIFY2(error.contains(message), qPrintable(error));
     QVERIFY(!QFile::exists(m_dir.filePath(u"refus.pdf"_s)) && !QFile::exists(m_dir.filePath(u"refus.bmp"_s)));
+    QCOMPARE(TestSupport::readBytes(m_project), Project);
+    struct stat info {};
+    if (::geteuid() == 0)
+        QVERIFY(::stat(QFile::encodeName(m_dir.filePath(u"nul.pdf"_s)).constData(), &info) == 0 && S_ISCHR(info.st_mode));
+    QVERIFY(::stat(QFile::encodeName(m_dir.filePath(u"tube.pdf"_s)).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
+void tst_processes::outputsFollowLinksAndTheUmask()
+{
+    // A link is followed to its target and stays a link; a new PDF follows the umask, an existing one keeps its
+    // permissions.
+    const QString link = m_dir.filePath(u"lien.pdf"_s), target = m_dir.filePath(u"cible.pdf"_s);
+    QVERIFY(QFile::link(u"cible.pdf"_s, link));
+    const auto restore = qScopeGuard([saved = ::umask(077)] { ::umask(saved); });
+    QCOMPARE(runJob(m_dir.path(), {u"--print-pdf"_s, link, m_project}), std::pair(0, QString()));
+    QVERIFY(QFileInfo(link).isSymLink() && TestSupport::readBytes(target).startsWith("%PDF"));
+    QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QCOMPARE(runJob(m_dir.path(), {u"--print-pdf"_s, target, m_project}).first, 0);
+    QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+}
+
+void tst_processes::printServers()
+{
+    // A server that takes the connection and never answers: given up after 30 s.
+    QLocalServer silent;
+    QVERIFY(silent.listen(m_dir.filePath(u"muet.sock"_s)));
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    QCOMPARE(runJob(m_dir.path(), {u"--print"_s, m_project}, nullptr, silent.fullServerName()),
+             std::pair(1, u"Le serveur d'impression ne répond pas."_s));
+    QVERIFY(QDateTime::currentMSecsSinceEpoch() - started > 29000);
+    // One that answers tells which printer it does not know.
+    if (!PrivateCups::unavailableReason().isEmpty())
+        QSKIP(qPrintable(PrivateCups::unavailableReason()));
+    PrivateCups cups;
+    QString error;
+    QVERIFY2(cups.start(u"Essai"_s, 30000, error), qPrintable(error));
+    QCOMPARE(runJob(m_dir.path(), {u"--print"_s, u"--printer"_s, u"Bureau"_s, m_project}, nullptr, cups.socketPath()),
+             std::pair(1, u"L'imprimante \"Bureau\" n'existe pas."_s));
 }
 
 void tst_processes::mergeJobs()

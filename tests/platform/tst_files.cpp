@@ -3,7 +3,9 @@
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/GuardedFile.h"
+#include "platform/PictureReader.h"
 #include "platform/ProfileFile.h"
+#include "platform/RuntimeFolder.h"
 #include "platform/UserAppFolder.h"
 
 #include "TestSupport.h"
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QtTest>
 #include <cerrno>
+#include <future>
+#include <thread>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -32,6 +36,19 @@ int failingSync(int)
 QStringList names(const TempAppDir &dir)
 {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+// One pixel PNGs, green and red, in base 64.
+const char *const GreenPng = "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGNg+M8AAAICAQB7CYF4AAAAAElFTkSuQmCC";
+const char *const RedPng = "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGP4z8AAAAMBAQDJ/pLvAAAAAElFTkSuQmCC";
+
+// A 40 x 20 SVG: `left` in its left half, a green PNG of its own in the right half.
+QByteArray svgWith(const QString &left, const QString &prolog = {})
+{
+    return (u"<?xml version=\"1.0\"?>"_s + prolog + u"<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"40\" height=\"20\">"_s
+            + left + u"<image x=\"20\" y=\"0\" width=\"20\" height=\"20\" xlink:href=\"data:image/png;base64,%1\"/></svg>"_s
+            .arg(QLatin1String(GreenPng))).toUtf8();
 }
 
 // An installed tree: PREFIX/bin and PREFIX/share/brivadune with two files.
@@ -57,10 +74,13 @@ private slots:
     void refusesWhatIsNotARegularFile();
     void failedWritesKeepTheOldFile();
     void removesOnlyItsOwnOldCopies();
+    void svgReachesNoOtherFile_data();
+    void svgReachesNoOtherFile();
     void joiningAndChoosing();
     void userFolderKeepsTheUsersChanges();
     void programFilesFollowUpgrades();
     void installedProgramUsesTheUsersFolder();
+    void runtimeFolderIsPrivate();
 };
 
 void TestFiles::editingRules()
@@ -211,6 +231,40 @@ void TestFiles::removesOnlyItsOwnOldCopies()
     QCOMPARE(names(dir), expected);
 }
 
+void TestFiles::svgReachesNoOtherFile_data()
+{
+    // Kept as the folder of the files named: the pictures are decoded on threads that may outlive a row.
+    static TempAppDir dir;
+    const QString fifo = dir.filePath(u"tube.png"_s), red = dir.filePath(u"rouge.png"_s);
+    QVERIFY(QFileInfo::exists(fifo) || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(writeBytes(red, QByteArray::fromBase64(RedPng)));
+    const auto image = [](const QString &href) {
+        return u"<image x=\"0\" y=\"0\" width=\"20\" height=\"20\" xlink:href=\"%1\"/>"_s.arg(href);
+    };
+    QTest::addColumn<QByteArray>("svg");
+    QTest::newRow("local picture") << svgWith(image(red));
+    QTest::newRow("pipe") << svgWith(image(fifo));
+    QTest::newRow("style import") << svgWith(u"<style>@import url(\"%1\");</style>"_s.arg(fifo) + image(red));
+    QTest::newRow("entity") << svgWith(u"<g>&e;</g>"_s + image(red), u"<!DOCTYPE svg [<!ENTITY e SYSTEM \"%1\">]>"_s.arg(fifo));
+    QTest::newRow("embedded SVG") << svgWith(image(u"data:image/svg+xml;base64,"_s
+                                                   + QString::fromLatin1(svgWith(image(fifo) + image(red)).toBase64())));
+}
+
+void TestFiles::svgReachesNoOtherFile()
+{
+    QFETCH(QByteArray, svg);
+    // Decoded on a thread of its own, so that a read that blocks fails the test instead of hanging it.
+    auto result = std::make_shared<std::promise<QImage>>();
+    std::future<QImage> decoded = result->get_future();
+    std::thread([result, svg] { result->set_value(PictureReader::decode(svg, u"logo.svg"_s)); }).detach();
+    QVERIFY2(decoded.wait_for(std::chrono::seconds(10)) == std::future_status::ready, "the SVG read another file");
+    const QImage image = decoded.get().convertToFormat(QImage::Format_ARGB32);
+    // The embedded picture is drawn; the file named is not.
+    QCOMPARE(image.size(), QSize(40, 20));
+    QCOMPARE(QColor(image.pixel(30, 10)), QColor(Qt::green));
+    QVERIFY(qRed(image.pixel(10, 10)) < 128 || qAlpha(image.pixel(10, 10)) < 128);
+}
+
 void TestFiles::joiningAndChoosing()
 {
     QCOMPARE(AppPaths::join(u"/opt/app//"_s, u"\\\\Images\\a b\\"_s) + AppPaths::join(u"/"_s, u"\\P"_s), u"/opt/app/Images/a b//P"_s);
@@ -264,6 +318,15 @@ void TestFiles::userFolderKeepsTheUsersChanges()
 
     QVERIFY(writeBytes(home.filePath(u"fichier"_s), "x"));
     QVERIFY(!UserAppFolder(installed.data, home.filePath(u"fichier/Brivadune"_s)).fill());
+
+    // Links planted at the list's name and at a file's name: the list replaces its link, nothing is written through.
+    const QString other = home.filePath(u"autre"_s);
+    QVERIFY(writeBytes(other + u"/liste"_s, "intact") && QFile::remove(user + u"/.fichiers-installes"_s));
+    QVERIFY(QFile::link(other + u"/liste"_s, user + u"/.fichiers-installes"_s));
+    QVERIFY(QFile::link(other + u"/copie.png"_s, user + u"/Images/Angles/coin.png"_s));
+    QVERIFY(UserAppFolder(installed.data, user).fill());
+    QCOMPARE(readBytes(other + u"/liste"_s), QByteArray("intact"));
+    QVERIFY(!QFileInfo(user + u"/.fichiers-installes"_s).isSymLink() && !QFile::exists(other + u"/copie.png"_s));
 }
 
 void TestFiles::programFilesFollowUpgrades()
@@ -320,6 +383,32 @@ void TestFiles::installedProgramUsesTheUsersFolder()
     // Once a folder is named, projects stay in its "Projets".
     QCOMPARE(AppPaths::projectsDir(userDir), userDir + u"/Projets"_s);
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TestFiles::runtimeFolderIsPrivate()
+{
+    TempAppDir tmp;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime), qputenv("TMPDIR", temp); });
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    // Without a runtime folder: one of the user's own in the temporary folder, made private.
+    const QString own = tmp.filePath(u"brivadune-%1"_s.arg(::geteuid()));
+    const QByteArray name = QFile::encodeName(own);
+    QCOMPARE(RuntimeFolder::path(), own);
+    QCOMPARE(QFileInfo(own).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Open to others, a link planted at its name, or another user's: refused, and said why.
+    const QList<std::function<bool()>> spoil = {
+        [&] { return ::chmod(name.constData(), 0755) == 0; },
+        [&] { return QDir(own).removeRecursively() && QFile::link(tmp.path(), own); },
+        [&] { return QFile::remove(own) && ::mkdir(name.constData(), 0700) == 0 && ::chown(name.constData(), 65534, 65534) == 0; },
+    };
+    for (qsizetype row = 0; row < spoil.size() - (::geteuid() == 0 ? 0 : 1); ++row) {
+        QVERIFY(spoil[row]());
+        QString error;
+        QVERIFY2(RuntimeFolder::path(&error).isEmpty() && error.contains(u"\"%1\" n'est pas un dossier privé"_s.arg(own)),
+                 qPrintable(QString::number(row)));
+    }
 }
 
 QTEST_MAIN(TestFiles)

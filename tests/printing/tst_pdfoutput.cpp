@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
 #include <QtTest>
 
 #include <set>
@@ -179,6 +180,15 @@ void TestPdfOutput::cancelledOrUnwritableLeavesNoFile()
 {
     const QString path = m_dir.filePath(u"existant.pdf"_s);
     QVERIFY(TestSupport::writeBytes(path, "ancien contenu"));
+    // A job's file left by a crash a day ago goes with the next job in its folder; a recent one may be a job under way.
+    const QString stale = m_dir.filePath(u".vieux.pdf.brivadune-a1b2c3.part"_s);
+    const QString recent = m_dir.filePath(u".autre.pdf.brivadune-d4e5f6.part"_s);
+    QVERIFY(TestSupport::writeBytes(stale, "x") && TestSupport::writeBytes(recent, "x"));
+    QCOMPARE(QProcess::execute(u"touch"_s, {u"-d"_s, u"25 hours ago"_s, stale}), 0);
+    QCOMPARE(printPdf(job(1), m_dir.filePath(u"neuf.pdf"_s)), SheetPrinter::Outcome::Done);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(u".part"_s),
+             QStringList{QFileInfo(recent).fileName()});
+    QVERIFY(QFile::remove(recent));
     int calls = 0;
     const auto cancelAtThree = [&calls](int done, int total) {
         ++calls;

@@ -159,8 +159,8 @@ void TestPrintWindows::buttonsAndRefusals()
     p.Command1(1)->click();
     QCOMPARE(f.lastMessage(), u"Le champ \"Séparateur horizontal\" doit contenir un nombre entier de 0 à 32767."_s);
     f.type(p.Text1(2), u"0"_s);
-    p.Command1(1)->click(); // no printer
-    QVERIFY(f.lastMessage().startsWith(u"L'impression du projet n'est pas possible."_s));
+    p.Command1(1)->click(); // no print server
+    QCOMPARE(f.lastMessage(), u"Le serveur d'impression est injoignable."_s);
     QVERIFY(f.prompts.messages.back().style == (Msg::OkOnly | Msg::Critical) && !QGuiApplication::overrideCursor());
 }
 
