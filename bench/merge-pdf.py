@@ -18,15 +18,18 @@ Usage: bench/merge-pdf.py [-n RUNS] [PROGRAM]
             job runs once)
 """
 import csv
+import importlib.util
 import os
 import shutil
 import statistics
 import subprocess
-import sys
 import tempfile
-import time
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# The single-card job's command line and pictures.
+_spec = importlib.util.spec_from_file_location(
+    "print_pdf", os.path.join(os.path.dirname(os.path.abspath(__file__)), "print-pdf.py"))
+print_pdf = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(print_pdf)
 CARD_MM = (84.0, 54.0)        # "Grand format": 4762,8 x 3061,8 twips
 TWIPS_PER_MM = 1440 / 25.4
 LABELS = [  # field, font, size, bold, left, top (twips)
@@ -36,16 +39,6 @@ LABELS = [  # field, font, size, bold, left, top (twips)
     ("Téléphone", "DejaVu Sans Mono", 8.25, False, 1800, 2500),
 ]
 LOGO = (150, 150)  # left, top (twips)
-
-
-def find_program(args):
-    if args:
-        return args[0]
-    for candidate in ("build/app/Brivadune", "build-tests/app/Brivadune"):
-        path = os.path.join(ROOT, candidate)
-        if os.access(path, os.X_OK):
-            return path
-    sys.exit("Brivadune executable not found; build it (cmake --build build --target Brivadune) or name it.")
 
 
 def write_list(path, records):
@@ -105,34 +98,17 @@ def glabels_text(background, logo, logo_size, listing):
 """
 
 
-def measure(command, env, what):
-    start = time.perf_counter()
-    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter() - start
-    error = process.stderr.read().decode(errors="replace").strip()
-    if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"{what} failed: {error}")
-    return elapsed, usage.ru_maxrss
-
-
 def brivadune_job(program, work, listing, index):
-    app = os.path.join(work, f"app-{os.path.basename(listing)}-{index}")
-    os.makedirs(app)
-    with open(os.path.join(app, "formats.ini"), "wb") as f:
-        f.write(b"Grand format 10 par planche | 10.15.0.0.2.5\r\n")
-    out = os.path.join(app, "sortie.pdf")
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    env.pop("BRIVADUNE_HOME", None)
-    elapsed, rss = measure([program, "--app-dir", app, "--print-pdf", out, "--merge", listing,
-                            os.path.join(work, "carte.prj")], env, "Brivadune --merge")
+    app, out, env = print_pdf.app_folder(work, f"app-{os.path.basename(listing)}-{index}")
+    elapsed, rss = print_pdf.measure([program, "--app-dir", app, "--print-pdf", out, "--merge", listing,
+                                      os.path.join(work, "carte.prj")], env, "Brivadune --merge")
     return elapsed, rss, out
 
 
 def glabels_job(work, index):
     out = os.path.join(work, f"glabels-{index}.pdf")
-    elapsed, rss = measure(["glabels-3-batch", "-o", out, os.path.join(work, "carte.glabels")],
-                           dict(os.environ), "glabels-3-batch")
+    elapsed, rss = print_pdf.measure(["glabels-3-batch", "-o", out, os.path.join(work, "carte.glabels")],
+                                     dict(os.environ), "glabels-3-batch")
     return elapsed, rss, out
 
 
@@ -167,21 +143,11 @@ def report(name, rows):
 
 
 def main():
-    args = sys.argv[1:]
-    runs = 5
-    if args[:1] == ["-n"]:
-        runs = int(args[1])
-        args = args[2:]
-    if args[:1] in (["-h"], ["--help"]):
-        print(__doc__)
+    parsed = print_pdf.arguments(5, __doc__)
+    if not parsed:
         return
-    program = os.path.abspath(find_program(args))
-    library = os.path.join(os.path.dirname(program), "Images")
-    background = os.path.join(library, "Images de fond", "Aquarelle.jpg")
-    logo = os.path.join(library, "Angles", "Angle floral haut gauche.png")
-    for path in (background, logo):
-        if not os.path.isfile(path):
-            sys.exit("picture library missing beside the program: " + path)
+    runs, program = parsed
+    background, logo = print_pdf.library_pictures(os.path.join(os.path.dirname(program), "Images"))
     peer = shutil.which("glabels-3-batch")
     with tempfile.TemporaryDirectory() as work:
         small, large = os.path.join(work, "equipe.csv"), os.path.join(work, "annuaire.csv")

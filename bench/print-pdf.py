@@ -33,12 +33,32 @@ def find_program(args):
     sys.exit("Brivadune executable not found; build it (cmake --build build --target Brivadune) or name it.")
 
 
-def project_text(library):
+def arguments(default_runs, doc):
+    """The runs (-n RUNS) and the program's absolute path named on the
+    command line; None once -h has printed `doc`."""
+    args = sys.argv[1:]
+    runs = default_runs
+    if args[:1] == ["-n"]:
+        runs = int(args[1])
+        args = args[2:]
+    if args[:1] in (["-h"], ["--help"]):
+        print(doc)
+        return None
+    return runs, os.path.abspath(find_program(args))
+
+
+def library_pictures(library):
+    """The background picture and the logo the benchmark cards use."""
     background = os.path.join(library, "Images de fond", "Aquarelle.jpg")
     logo = os.path.join(library, "Angles", "Angle floral haut gauche.png")
     for path in (background, logo):
         if not os.path.isfile(path):
             sys.exit("picture library missing beside the program: " + path)
+    return background, logo
+
+
+def project_text(library):
+    background, logo = library_pictures(library)
     labels = [
         ("Jeanne Duval", "DejaVu Sans", "14", "Vrai", "1800", "300"),
         ("Architecte d'intérieur", "DejaVu Serif", "10", "Faux", "1800", "800"),
@@ -56,35 +76,43 @@ def project_text(library):
     return "\r\n".join(lines) + "\r\n"
 
 
-def run_once(program, work, sheets, index):
-    app = os.path.join(work, f"app-{sheets}-{index}")
+def app_folder(work, name):
+    """A fresh application folder with the 10-up format: the folder, the
+    PDF to write in it and the environment to run the program in."""
+    app = os.path.join(work, name)
     os.makedirs(app)
     with open(os.path.join(app, "formats.ini"), "wb") as f:
         f.write(b"Grand format 10 par planche | 10.15.0.0.2.5\r\n")
-    out = os.path.join(app, "sortie.pdf")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     env.pop("BRIVADUNE_HOME", None)
+    return app, os.path.join(app, "sortie.pdf"), env
+
+
+def measure(command, env, what):
+    """Runs a whole process: its wall time and peak resident memory (kB);
+    exits the script, saying why, when it fails."""
     start = time.perf_counter()
-    process = subprocess.Popen([program, "--app-dir", app, "--print-pdf", out, "--sheets", str(sheets),
-                                os.path.join(work, "carte.prj")], env=env, stderr=subprocess.PIPE)
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     _, status, usage = os.wait4(process.pid, 0)
     elapsed = time.perf_counter() - start
     error = process.stderr.read().decode(errors="replace").strip()
     if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"--print-pdf failed ({sheets} sheets): {error}")
-    return elapsed, usage.ru_maxrss, os.path.getsize(out)
+        sys.exit(f"{what} failed: {error}")
+    return elapsed, usage.ru_maxrss
+
+
+def run_once(program, work, sheets, index):
+    app, out, env = app_folder(work, f"app-{sheets}-{index}")
+    elapsed, rss = measure([program, "--app-dir", app, "--print-pdf", out, "--sheets", str(sheets),
+                            os.path.join(work, "carte.prj")], env, f"--print-pdf ({sheets} sheets)")
+    return elapsed, rss, os.path.getsize(out)
 
 
 def main():
-    args = sys.argv[1:]
-    runs = 15
-    if args[:1] == ["-n"]:
-        runs = int(args[1])
-        args = args[2:]
-    if args[:1] in (["-h"], ["--help"]):
-        print(__doc__)
+    parsed = arguments(15, __doc__)
+    if not parsed:
         return
-    program = os.path.abspath(find_program(args))
+    runs, program = parsed
     library = os.path.join(os.path.dirname(program), "Images")
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "carte.prj"), "w", encoding="utf-8", newline="") as f:
