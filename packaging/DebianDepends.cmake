@@ -1,7 +1,8 @@
 # Read by CPack before it makes a package (CPACK_PROJECT_CONFIG_FILE): adds
 # to the Debian package's dependencies the packages of the libraries the
-# program links, as dpkg-shlibdeps finds them. Asking it about the one
-# executable is much quicker than CPack's own scan of every installed file.
+# program and its metafile helper link, as dpkg-shlibdeps finds them.
+# Asking it about the two executables is much quicker than CPack's own scan
+# of every installed file.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
   return()
 endif()
@@ -14,11 +15,11 @@ set(_work ${CPACK_TOPLEVEL_DIRECTORY}/shlibdeps)
 file(MAKE_DIRECTORY ${_work}/debian)
 file(WRITE ${_work}/debian/control
   "Source: ${CPACK_PACKAGE_NAME}\n\nPackage: ${CPACK_PACKAGE_NAME}\nArchitecture: any\n")
-execute_process(COMMAND ${_shlibdeps} -O ${CPACK_BRIVADUNE_EXECUTABLE}
+execute_process(COMMAND ${_shlibdeps} -O ${CPACK_BRIVADUNE_EXECUTABLES}
   WORKING_DIRECTORY ${_work}
   OUTPUT_VARIABLE _found ERROR_VARIABLE _errors RESULT_VARIABLE _rc)
 if(NOT _rc EQUAL 0 OR NOT _found MATCHES "^shlibs:Depends=")
-  message(FATAL_ERROR "dpkg-shlibdeps failed on ${CPACK_BRIVADUNE_EXECUTABLE}:\n${_errors}")
+  message(FATAL_ERROR "dpkg-shlibdeps failed on ${CPACK_BRIVADUNE_EXECUTABLES}:\n${_errors}")
 endif()
 string(REGEX REPLACE "^shlibs:Depends=" "" _found "${_found}")
 string(STRIP "${_found}" _found)

@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Units.h"
+#include "platform/VectorPicture.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -56,14 +57,18 @@ void paintLogo(QPainter &painter, const CardLogo &logo, double twipsPerPixel)
     const QRectF bounds = logoBounds(logo, twipsPerPixel);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A picture with a vector form is drawn from it: shapes in a PDF,
+    // pixels at the target's own resolution elsewhere.
     if (logo.Stretch()) {
-        painter.drawImage(bounds, logo.Picture());
+        if (!VectorPicture::draw(painter, bounds, logo.Picture()))
+            painter.drawImage(bounds, logo.Picture());
     } else {
         const QRectF natural(bounds.topLeft(),
                              QSizeF(Units::fromPixels(logo.Picture().width()) / twipsPerPixel,
                                     Units::fromPixels(logo.Picture().height()) / twipsPerPixel));
         painter.setClipRect(bounds, Qt::IntersectClip);
-        painter.drawImage(natural, logo.Picture());
+        if (!VectorPicture::draw(painter, natural, logo.Picture()))
+            painter.drawImage(natural, logo.Picture());
     }
     painter.restore();
 }

@@ -1,15 +1,21 @@
 #include "PictureReader.h"
 
 #include "GuardedFile.h"
+#include "Metafile.h"
 #include "SelfContainedSvg.h"
+#include "VectorPicture.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSvgRenderer>
 
 namespace PictureReader {
 
 namespace {
+
+// Pixels along either side of a metafile whose header gives no size.
+constexpr int MaxMetafileSide = 4000;
 
 // Decodes `bytes`; an SVG document is decoded only once cut off from every
 // other file, and a compressed one not at all.
@@ -33,12 +39,35 @@ QImage decodeOnce(const QByteArray &bytes, const QByteArray &hint, bool svgCheck
     return reader.read();
 }
 
+// A metafile, converted to SVG by the helper and drawn at its natural
+// size; the SVG stays with the pixels as their vector form.
+QImage decodeMetafile(const QByteArray &bytes)
+{
+    const QByteArray svg = SelfContainedSvg::make(Metafile::toSvg(bytes));
+    if (svg.isEmpty())
+        return {};
+    QSize size = Metafile::naturalSize(bytes);
+    if (!size.isValid()) {
+        size = QSvgRenderer(svg).defaultSize();
+        if (size.isEmpty())
+            return {};
+        // A header without a size gives the drawing's own, within reason.
+        if (size.width() > MaxMetafileSide || size.height() > MaxMetafileSide)
+            size = size.scaled(MaxMetafileSide, MaxMetafileSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    }
+    const QImage picture = VectorPicture::render(svg, size);
+    VectorPicture::remember(picture, svg);
+    return picture;
+}
+
 } // namespace
 
 QImage decode(const QByteArray &bytes, const QString &name)
 {
     if (bytes.isEmpty())
         return {};
+    if (Metafile::kind(bytes) != Metafile::Kind::None)
+        return decodeMetafile(bytes);
     return decodeOnce(bytes, QFileInfo(name).suffix().toLower().toLatin1(), false);
 }
 
@@ -57,6 +86,8 @@ bool canRead(const QString &path)
     const GuardedFile::Result head = GuardedFile::readHead(path, HeadBytes);
     if (!head.ok() || head.bytes.isEmpty())
         return false;
+    if (Metafile::kind(head.bytes) != Metafile::Kind::None)
+        return true;
     QBuffer buffer;
     buffer.setData(head.bytes);
     if (!buffer.open(QIODevice::ReadOnly))

@@ -7,7 +7,8 @@
 // a library picture, a scan): through GuardedFile, so a pipe, a device, a
 // folder or a huge file never blocks nor exhausts memory, then decoded
 // within Qt's own pixel limit. The orientation stored in the file is
-// applied.
+// applied. A Windows metafile (WMF, EMF) is converted by the metafile
+// helper and keeps its vector form beside its pixels (VectorPicture).
 namespace PictureReader {
 
 // The picture, or a null image when the file cannot be read as one.

@@ -1,5 +1,7 @@
 #include "Surface.h"
 
+#include "VectorPicture.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -259,10 +261,13 @@ void Surface::paintPicture(const QImage &picture, double x, double y, double w, 
     if (target.isEmpty())
         return;
     // A negative width or height paints the picture mirrored.
-    const QImage source = (w < 0 || h < 0) ? picture.mirrored(w < 0, h < 0) : picture;
+    const bool mirrored = w < 0 || h < 0;
     QPainter p(&m_image);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.drawImage(target, source);
+    // A picture with a vector form is drawn from it, at this surface's
+    // resolution rather than its own.
+    if (mirrored || !VectorPicture::draw(p, target, picture))
+        p.drawImage(target, mirrored ? picture.mirrored(w < 0, h < 0) : picture);
     p.end();
     changed();
 }

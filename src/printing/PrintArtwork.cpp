@@ -3,6 +3,7 @@
 #include "document/CardRenderer.h"
 #include "document/PictureFile.h"
 #include "platform/Units.h"
+#include "platform/VectorPicture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,6 +44,9 @@ double PrintArtwork::backgroundTwipsPerPixel(const CardData &card, double dpi, c
     case 2:
         if (picture.isNull())
             return std::max(wanted, Units::ScreenTwipsPerPixel);
+        // A picture with a vector form is drawn at any resolution.
+        if (VectorPicture::has(picture))
+            return wanted;
         // The finest the picture's own pixels give, along either side.
         return std::max(wanted, std::min(card.width() / picture.width(), card.height() / picture.height()));
     default:
@@ -60,7 +64,8 @@ void PrintArtwork::reduceLogos(double dpi, const QSizeF &cardMm)
     std::map<std::tuple<qint64, int, int>, QImage> reduced;
     for (int n = 1; n <= m_card.logoCount(); ++n) {
         CardLogo *logo = m_card.Logo(n);
-        if (!logo || !logo->Visible || logo->Picture().isNull())
+        // A picture with a vector form is drawn as shapes: nothing to reduce.
+        if (!logo || !logo->Visible || logo->Picture().isNull() || VectorPicture::has(logo->Picture()))
             continue;
         QImage picture = logo->Picture();
         if (!logo->Stretch()) {

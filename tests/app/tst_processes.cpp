@@ -2,6 +2,7 @@
 // jobs (no display, no lock, exit status, French reasons on standard error), bad files named on its command line.
 #include "app/SingleInstance.h"
 
+#include "Metafiles.h"
 #include "PdfTools.h"
 #include "PrivateCups.h"
 #include "TestSupport.h"
@@ -165,6 +166,13 @@ void tst_processes::jobs()
             150)) > 240);
     QCOMPARE(runJob(m_dir.path(), {m_project, u"--dpi"_s, u"600"_s, u"--export"_s, png}).first, 0);
     QCOMPARE(QImage(png, "PNG").size(), QSize(1985, 1276));
+    // A WMF logo, read by the helper beside the program.
+    QVERIFY(m_dir.writeFile(u"logo.wmf"_s, Metafiles::wmf(Qt::red, 1440, 1440))
+            && m_dir.writeFile(u"wmf.prj"_s, "[FORMAT]\r\nLongueur=4770\r\nHauteur=3060\r\n[LOGO 1]\r\nTop=120\r\nLeft=120\r\nTag="
+                                                 + QFile::encodeName(m_dir.filePath(u"logo.wmf"_s))
+                                                 + "\r\nStretch=Vrai\r\nWidth=900\r\nHeight=900\r\n[LOGO]\r\nNombre=1\r\n"));
+    QCOMPARE(runJob(m_dir.path(), {u"--export"_s, bmp, m_dir.filePath(u"wmf.prj"_s)}).first, 0);
+    QCOMPARE(TestSupport::pixel(QImage(bmp), 38, 38), Colors::rgb(255, 0, 0));
     if (!PdfTools::available())
         QSKIP("poppler-utils is not installed: run scripts/deps.sh");
     // A PDF: any case for the format's name, the first "avery" of the sorted list (10 cards a sheet) on A4; without

@@ -3,6 +3,9 @@
 // at the screen's 15 and a 600-dpi printer's 2.4 twips per pixel.
 #include "TestSupport.h"
 #include "document/CardRenderer.h"
+#include "platform/PictureReader.h"
+
+#include "Metafiles.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -74,6 +77,7 @@ private slots:
     void labelStylesAsOnScreen();
     void sameCardAtPrinterResolution();
     void backgroundFromTheCardsOwnDescription();
+    void metafileLogoSharpAtAnyResolution();
 };
 
 void tst_CardRenderer::backgroundAloneAndHiddenItems()
@@ -215,4 +219,25 @@ void tst_CardRenderer::backgroundFromTheCardsOwnDescription()
 }
 
 QTEST_MAIN(tst_CardRenderer)
+void tst_CardRenderer::metafileLogoSharpAtAnyResolution()
+{
+    // Red over the left half of the picture, blue over the right half,
+    // stretched twelve times at 600 dpi: drawn from its shapes, the edge
+    // between them stays sharp; scaled pixels would blur it over several.
+    Metafiles::useBuiltHelper();
+    const QImage picture = PictureReader::decode(Metafiles::wmf(Qt::red, 2000, 1000, true, 1440, Qt::blue), QStringLiteral("logo.wmf"));
+    QCOMPARE(picture.size(), QSize(133, 67));
+    CardData doc;
+    CardLogo &logo = *doc.Logo(1);
+    logo.setPicture(picture);
+    logo.setStretch(true);
+    logo.setSize(4800, 2400);
+    logo.Left = 240;
+    logo.Top = 240;
+    const QImage printer = CardRenderer::flatten(doc, 2.4);
+    const int edge = 1100; // 240 + 2400 twips at 2.4 a pixel
+    QCOMPARE(pixel(printer, edge - 3, 500), Colors::rgb(255, 0, 0));
+    QCOMPARE(pixel(printer, edge + 3, 500), Colors::rgb(0, 0, 255));
+}
+
 #include "tst_cardrenderer.moc"

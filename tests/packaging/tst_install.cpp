@@ -4,6 +4,7 @@
 // metadata and the project MIME type: valid, and agreeing with each other.
 #include "PackagingTest.h"
 
+#include "Metafiles.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -39,9 +40,10 @@ private slots:
     void layout();
     void firstStart();
     void desktopFiles();
+    void metafilesReadByTheInstalledHelper();
 
 private:
-    Run startInstalled(const QStringList &args);
+    Run startInstalled(const QStringList &args, bool reportStartup = true);
 
     TestSupport::TempAppDir m_prefix;
     TestSupport::TempAppDir m_home;
@@ -59,6 +61,7 @@ void tst_install::layout()
     const QDir prefix(m_prefix.path());
     QVERIFY(QFileInfo(prefix.filePath(u"bin/brivadune"_s)).isExecutable());
     QCOMPARE(QDir(prefix.filePath(u"bin"_s)).entryList(QDir::Files), QStringList{u"brivadune"_s});
+    QVERIFY(QFileInfo(prefix.filePath(u"lib/brivadune/brivadune-metafile"_s)).isExecutable());
 
     const QString data = prefix.filePath(u"share/brivadune"_s);
     const QStringList installed = filesUnder(data);
@@ -84,7 +87,7 @@ void tst_install::layout()
         QVERIFY2(man.out.contains(form), qPrintable(form));
 }
 
-Run tst_install::startInstalled(const QStringList &args)
+Run tst_install::startInstalled(const QStringList &args, bool reportStartup)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"XDG_DATA_HOME"_s, u"BRIVADUNE_HOME"_s})
@@ -92,7 +95,8 @@ Run tst_install::startInstalled(const QStringList &args)
     for (const auto &[name, value] : {std::pair(u"HOME"_s, m_home.path()), std::pair(u"QT_QPA_PLATFORM"_s, u"offscreen"_s),
                                       std::pair(u"BRIVADUNE_AUTO_ANSWER"_s, u"1"_s)})
         env.insert(name, value);
-    return run(m_prefix.filePath(u"bin/brivadune"_s), QStringList{u"--report-startup"_s} + args, 60000, env);
+    return run(m_prefix.filePath(u"bin/brivadune"_s), reportStartup ? QStringList{u"--report-startup"_s} + args : args,
+               60000, env);
 }
 
 void tst_install::firstStart()
@@ -156,6 +160,23 @@ void tst_install::desktopFiles()
         check = run(u"xdg-mime"_s, {u"query"_s, u"filetype"_s, file}, 30000, env);
         QVERIFY2(check.ok() && check.out.trimmed() == type, qPrintable(file + u": "_s + check.said()));
     }
+}
+
+void tst_install::metafilesReadByTheInstalledHelper()
+{
+    // A card whose only item is a red WMF logo, exported by the installed
+    // program: the logo is there, so the program found its helper.
+    const QString logo = m_home.filePath(u"logo.wmf"_s);
+    QVERIFY(TestSupport::writeBytes(logo, Metafiles::wmf(Qt::red, 1440, 1440)));
+    const QString project = m_home.filePath(u"Metafichier.prj"_s);
+    QVERIFY(TestSupport::writeBytes(project, "[FORMAT]\r\nLongueur=4770\r\nHauteur=3060\r\n[LOGO 1]\r\nTop=120\r\n"
+                                             "Left=120\r\nTag=" + QFile::encodeName(logo) + "\r\nStretch=Vrai\r\n"
+                                             "Width=900\r\nHeight=900\r\n[FOND]\r\nNumero=0\r\n[LABEL]\r\n"
+                                             "Nombre=0\r\n[LOGO]\r\nNombre=1\r\n"));
+    const QString bmp = m_home.filePath(u"metafichier.bmp"_s);
+    const Run exported = startInstalled({u"--export"_s, bmp, project}, false);
+    QVERIFY2(exported.ok(), qPrintable(exported.said()));
+    QCOMPARE(TestSupport::pixel(QImage(bmp), 38, 38), Colors::rgb(255, 0, 0));
 }
 
 QTEST_MAIN(tst_install)

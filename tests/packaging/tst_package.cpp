@@ -86,7 +86,8 @@ void tst_package::control()
     QCOMPARE(field(u"Package"_s) + u' ' + field(u"Version"_s), u"brivadune "_s + qEnvironmentVariable("BRIVADUNE_VERSION") + u"-1"_s);
     const QString depends = field(u"Depends"_s);
     for (const char *library : {"libqt6widgets6", "libqt6printsupport6", "libqt6multimedia6", "libqt6network6",
-                                "libqt6svg6", "libsane1", "libcups2", "qt6-translations-l10n", "xdg-utils"})
+                                "libqt6svg6", "libsane1", "libcups2", "qt6-translations-l10n", "xdg-utils", "libwmf-0.2-7",
+                                "libemf2svg1"})
         QVERIFY2(depends.contains(QRegularExpression(u"(^|, )"_s + QString::fromLatin1(library) + u"( |,|$)"_s)),
                  qPrintable(depends));
     QStringList names = depends.split(u", "_s);

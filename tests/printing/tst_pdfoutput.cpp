@@ -7,6 +7,9 @@
 
 #include "document/CardData.h"
 
+#include "platform/PictureReader.h"
+
+#include "Metafiles.h"
 #include "PdfTools.h"
 #include "TestSupport.h"
 
@@ -105,6 +108,7 @@ private slots:
     void cancelledOrUnwritableLeavesNoFile();
     void artworkResolution();
     void mergedCardsFillSheetsRowByRow();
+    void metafilesPrintAsShapes();
 
 private:
     TestSupport::TempAppDir m_dir;
@@ -255,6 +259,42 @@ void TestPdfOutput::mergedCardsFillSheetsRowByRow()
     for (const PdfTools::ImageUse &use : PdfTools::images(path))
         objects.insert(use.object);
     QCOMPARE(int(objects.size()), 2);
+}
+
+void TestPdfOutput::metafilesPrintAsShapes()
+{
+    // A blue EMF background and a red WMF logo.
+    Metafiles::useBuiltHelper();
+    CardData card;
+    card.NumFond = 2;
+    card.BackgroundPicture = m_dir.filePath(u"fond.emf"_s);
+    QVERIFY(TestSupport::writeBytes(card.BackgroundPicture, Metafiles::emf(Qt::blue, 400, 200, {40, 20})));
+    const QString logoPath = m_dir.filePath(u"logo.wmf"_s);
+    QVERIFY(TestSupport::writeBytes(logoPath, Metafiles::wmf(Qt::red, 2000, 1000)));
+    CardLogo *logo = card.Logo(1);
+    logo->setPicture(PictureReader::read(logoPath));
+    logo->setStretch(true);
+    logo->setSize(1134, 1134);
+    logo->Left = 150;
+    logo->Top = 150;
+    const QString path = m_dir.filePath(u"metafichiers.pdf"_s);
+    QCOMPARE(SheetPrinter::print(job(1), card, QGuiApplication::palette(), {QString(), path}, u"Essai"_s, {}),
+             SheetPrinter::Outcome::Done);
+
+    // One picture a card, the background at the printer's resolution; the
+    // logo is shapes.
+    const QList<PdfTools::ImageUse> uses = PdfTools::images(path);
+    QCOMPARE(uses.size(), 8);
+    for (const PdfTools::ImageUse &use : uses)
+        QVERIFY2(use.width > 1000, qPrintable(QString::number(use.width)));
+    const QImage page = PdfTools::render(path, 1, 254);
+    const auto isColour = [&page](int x, int y, QRgb rgb) {
+        const QRgb c = page.pixel(x, y);
+        return qAbs(qRed(c) - qRed(rgb)) < 16 && qAbs(qGreen(c) - qGreen(rgb)) < 16 && qAbs(qBlue(c) - qBlue(rgb)) < 16;
+    };
+    QVERIFY(isColour(220, 270, qRgb(255, 0, 0)));     // the logo of the first card
+    QVERIFY(isColour(600, 500, qRgb(0, 0, 255)));     // its background
+    QVERIFY(isColour(1150, 270, qRgb(255, 0, 0)));    // the logo of the second
 }
 
 QTEST_MAIN(TestPdfOutput)
