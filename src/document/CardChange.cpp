@@ -50,6 +50,8 @@ std::unique_ptr<CardChange> CardChange::between(CardDocument &doc, const CardDat
                            [](const CardData &card, int i) { return card.Label(i); }, before, after, change->m_labels);
     differences<CardLogo>(before.logoCount(), after.logoCount(),
                           [](const CardData &card, int i) { return card.Logo(i); }, before, after, change->m_logos);
+    differences<CardCode>(before.codeCount(), after.codeCount(),
+                          [](const CardData &card, int i) { return card.Code(i); }, before, after, change->m_codes);
     if (before.stackingOrder() != after.stackingOrder())
         change->m_stacking.emplace(before.stackingOrder(), after.stackingOrder());
     const Appearance then{before.background(), before.Effects};
@@ -61,7 +63,7 @@ std::unique_ptr<CardChange> CardChange::between(CardDocument &doc, const CardDat
     if (before.mergeList != after.mergeList || before.mergeCopies != after.mergeCopies)
         change->m_merge.emplace(std::pair(before.mergeList, before.mergeCopies),
                                 std::pair(after.mergeList, after.mergeCopies));
-    const bool empty = change->m_labels.empty() && change->m_logos.empty() && !change->m_stacking
+    const bool empty = change->m_labels.empty() && change->m_logos.empty() && change->m_codes.empty() && !change->m_stacking
                        && !change->m_appearance && !change->m_size && !change->m_merge;
     return empty ? nullptr : std::move(change);
 }
@@ -89,6 +91,8 @@ void CardChange::apply(bool forward)
         m_doc.editLabel(state.index, [&](CardLabel &label) { label = forward ? state.after : state.before; });
     for (const auto &state : m_logos)
         m_doc.editLogo(state.index, [&](CardLogo &logo) { logo = forward ? state.after : state.before; });
+    for (const auto &state : m_codes)
+        m_doc.editCode(state.index, [&](CardCode &code) { code = forward ? state.after : state.before; });
     if (m_stacking)
         m_doc.setStackingOrder(pick(*m_stacking));
     if (m_merge)
@@ -118,6 +122,7 @@ bool CardChange::mergeWith(const QUndoCommand *other)
     };
     join(m_labels, next->m_labels);
     join(m_logos, next->m_logos);
+    join(m_codes, next->m_codes);
     const auto chain = [](auto &mine, const auto &theirs) {
         if (!theirs)
             return;
@@ -133,6 +138,7 @@ bool CardChange::mergeWith(const QUndoCommand *other)
     // Typing a text and taking it back leaves no step.
     const bool unchanged = std::all_of(m_labels.begin(), m_labels.end(), [](const auto &s) { return same(s.before, s.after); })
                            && std::all_of(m_logos.begin(), m_logos.end(), [](const auto &s) { return same(s.before, s.after); })
+                           && std::all_of(m_codes.begin(), m_codes.end(), [](const auto &s) { return same(s.before, s.after); })
                            && (!m_stacking || m_stacking->first == m_stacking->second)
                            && (!m_appearance || (m_appearance->first.background == m_appearance->second.background
                                                  && m_appearance->first.effects == m_appearance->second.effects))

@@ -50,6 +50,7 @@ private:
     bool m_applied = true;
     std::vector<ItemStates<CardLabel>> m_labels;
     std::vector<ItemStates<CardLogo>> m_logos;
+    std::vector<ItemStates<CardCode>> m_codes;
     std::optional<std::pair<std::vector<CardItemRef>, std::vector<CardItemRef>>> m_stacking;
     std::optional<std::pair<Appearance, Appearance>> m_appearance;
     std::optional<std::pair<QSizeF, QSizeF>> m_size;

@@ -64,6 +64,16 @@ const CardLogo *CardData::Logo(int index) const
     return index >= 1 && index <= logoCount() ? &m_logos[std::size_t(index - 1)] : nullptr;
 }
 
+CardCode *CardData::Code(int index)
+{
+    return index >= 1 && index <= codeCount() ? &m_codes[std::size_t(index - 1)] : nullptr;
+}
+
+const CardCode *CardData::Code(int index) const
+{
+    return index >= 1 && index <= codeCount() ? &m_codes[std::size_t(index - 1)] : nullptr;
+}
+
 namespace {
 
 template <typename Item>
@@ -98,6 +108,19 @@ CardLogo *CardData::createLogo(int index)
     return createItem(m_logos, m_stack, CardItemRef::LogoItem, index);
 }
 
+CardCode *CardData::createCode(int index)
+{
+    if (index >= 1 && index <= codeCount())
+        return &m_codes[std::size_t(index - 1)];
+    if (index != codeCount() + 1 || index > MaxItemIndex)
+        return nullptr;
+    CardCode &code = m_codes.emplace_back();
+    code.index = index;
+    code.Visible = false;
+    m_stack.push_back({CardItemRef::CodeItem, index});
+    return &code;
+}
+
 bool CardData::bringToFront(CardItemRef item)
 {
     const auto it = std::find(m_stack.begin(), m_stack.end(), item);
@@ -120,8 +143,7 @@ void CardData::setStackingOrder(const std::vector<CardItemRef> &order)
 {
     m_stack.clear();
     for (const CardItemRef &item : order) {
-        const bool exists = item.kind == CardItemRef::LabelItem ? Label(item.index) != nullptr : Logo(item.index) != nullptr;
-        if (exists && std::find(m_stack.begin(), m_stack.end(), item) == m_stack.end())
+        if (itemExists(item) && std::find(m_stack.begin(), m_stack.end(), item) == m_stack.end())
             m_stack.push_back(item);
     }
 }
@@ -131,8 +153,27 @@ bool CardData::isOnTop(CardItemRef item) const
     return !m_stack.empty() && m_stack.back() == item;
 }
 
+bool CardData::itemExists(CardItemRef item) const
+{
+    switch (item.kind) {
+    case CardItemRef::LabelItem:
+        return Label(item.index) != nullptr;
+    case CardItemRef::LogoItem:
+        return Logo(item.index) != nullptr;
+    case CardItemRef::CodeItem:
+        return Code(item.index) != nullptr;
+    }
+    return false;
+}
+
 std::optional<QRectF> CardData::itemRect(CardItemRef item) const
 {
+    if (item.kind == CardItemRef::CodeItem) {
+        const CardCode *code = Code(item.index);
+        if (!code || !code->Visible)
+            return std::nullopt;
+        return QRectF(code->Left, code->Top, code->Width, code->Height);
+    }
     if (item.kind == CardItemRef::LabelItem) {
         const CardLabel *label = Label(item.index);
         if (!label || !label->Visible)

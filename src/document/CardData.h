@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardBackground.h"
+#include "CardCode.h"
 #include "CardItemRef.h"
 #include "CardLabel.h"
 #include "CardLogo.h"
@@ -69,6 +70,10 @@ public:
     const CardLogo *Logo(int index) const;
     int labelCount() const { return int(m_labels.size()); } // highest label index
     int logoCount() const { return int(m_logos.size()); }
+    // Codes: a card starts without any.
+    CardCode *Code(int index);
+    const CardCode *Code(int index) const;
+    int codeCount() const { return int(m_codes.size()); }
 
     // Creates item `index` as a copy of item 1's look (text, font, colour,
     // picture, picture path, size), hidden, on top of the others; its
@@ -77,8 +82,11 @@ public:
     // other, or one beyond MaxItemIndex, gives null.
     CardLabel *createLabel(int index);
     CardLogo *createLogo(int index);
+    // Creates code `index` (only the next one) as a default code, hidden,
+    // on top of the others.
+    CardCode *createCode(int index);
 
-    // One stacking order for labels and logos, bottom first.
+    // One stacking order for every item, bottom first.
     const std::vector<CardItemRef> &stackingOrder() const { return m_stack; }
     // False when the item does not exist or is already there.
     bool bringToFront(CardItemRef item);
@@ -88,6 +96,7 @@ public:
     // are not drawn nor hit (a new item taken back by an undo).
     void setStackingOrder(const std::vector<CardItemRef> &order);
 
+    bool itemExists(CardItemRef item) const;
     // A visible item's rectangle on the card (twips); nothing when the item
     // is hidden or does not exist.
     std::optional<QRectF> itemRect(CardItemRef item) const;
@@ -99,5 +108,6 @@ private:
     double m_height = DefaultHeight;
     std::deque<CardLabel> m_labels;
     std::deque<CardLogo> m_logos;
+    std::deque<CardCode> m_codes;
     std::vector<CardItemRef> m_stack;
 };

@@ -31,6 +31,19 @@ CardDocument::Changes CardDocument::compare(const CardLogo &a, const CardLogo &b
     return changes;
 }
 
+CardDocument::Changes CardDocument::compare(const CardCode &a, const CardCode &b)
+{
+    CardDocument::Changes changes;
+    if (a.Left != b.Left || a.Top != b.Top)
+        changes |= CardDocument::Position;
+    if (a.Width != b.Width || a.Height != b.Height)
+        changes |= CardDocument::Size;
+    if (a.kind != b.kind || a.content != b.content || a.correction != b.correction || a.ForeColor != b.ForeColor
+        || a.BackColor != b.BackColor)
+        changes |= CardDocument::Content;
+    return changes;
+}
+
 CardDocument::CardDocument(const QImage &placeholder, QObject *parent)
     : QObject(parent), m_card(placeholder)
 {
@@ -48,11 +61,17 @@ const CardLogo *CardDocument::visibleLogo(int index) const
     return logo && logo->Visible ? logo : nullptr;
 }
 
+const CardCode *CardDocument::visibleCode(int index) const
+{
+    const CardCode *code = Code(index);
+    return code && code->Visible ? code : nullptr;
+}
+
 void CardDocument::setLastCreated(CardItemRef item)
 {
     if (item.kind == CardItemRef::LabelItem)
         m_card.NumLabel = item.index;
-    else
+    else if (item.kind == CardItemRef::LogoItem)
         m_card.NumLogo = item.index;
 }
 
@@ -81,34 +100,34 @@ void CardDocument::announce(CardItemRef item, bool wasVisible, bool visible, Cha
         emit itemChanged(item, changes);
 }
 
-bool CardDocument::setLabel(int index, const CardLabel &state)
+template <typename Item>
+bool CardDocument::setItem(Item *item, CardItemRef ref, const Item &state)
 {
-    CardLabel *label = m_card.Label(index);
-    if (!label)
+    if (!item)
         return false;
-    const Changes changes = compare(*label, state);
-    const bool wasVisible = label->Visible;
+    const Changes changes = compare(*item, state);
+    const bool wasVisible = item->Visible;
     if (!changes && wasVisible == state.Visible)
         return false;
-    *label = state;
-    label->index = index;
-    announce({CardItemRef::LabelItem, index}, wasVisible, state.Visible, changes);
+    *item = state;
+    item->index = ref.index;
+    announce(ref, wasVisible, state.Visible, changes);
     return true;
+}
+
+bool CardDocument::setLabel(int index, const CardLabel &state)
+{
+    return setItem(m_card.Label(index), {CardItemRef::LabelItem, index}, state);
 }
 
 bool CardDocument::setLogo(int index, const CardLogo &state)
 {
-    CardLogo *logo = m_card.Logo(index);
-    if (!logo)
-        return false;
-    const Changes changes = compare(*logo, state);
-    const bool wasVisible = logo->Visible;
-    if (!changes && wasVisible == state.Visible)
-        return false;
-    *logo = state;
-    logo->index = index;
-    announce({CardItemRef::LogoItem, index}, wasVisible, state.Visible, changes);
-    return true;
+    return setItem(m_card.Logo(index), {CardItemRef::LogoItem, index}, state);
+}
+
+bool CardDocument::setCode(int index, const CardCode &state)
+{
+    return setItem(m_card.Code(index), {CardItemRef::CodeItem, index}, state);
 }
 
 bool CardDocument::moveItem(CardItemRef item, const QPointF &topLeft)
@@ -117,13 +136,13 @@ bool CardDocument::moveItem(CardItemRef item, const QPointF &topLeft)
         state.Left = float(topLeft.x());
         state.Top = float(topLeft.y());
     };
-    return item.kind == CardItemRef::LabelItem ? editLabel(item.index, place) : editLogo(item.index, place);
+    return editItem(item, place);
 }
 
 bool CardDocument::setItemVisible(CardItemRef item, bool visible)
 {
     const auto show = [visible](auto &state) { state.Visible = visible; };
-    return item.kind == CardItemRef::LabelItem ? editLabel(item.index, show) : editLogo(item.index, show);
+    return editItem(item, show);
 }
 
 const CardLabel *CardDocument::createLabel(int index)
@@ -142,6 +161,15 @@ const CardLogo *CardDocument::createLogo(int index)
     if (logo && logoCount() != before)
         emit stackingChanged();
     return logo;
+}
+
+const CardCode *CardDocument::createCode(int index)
+{
+    const int before = codeCount();
+    const CardCode *code = m_card.createCode(index);
+    if (code && codeCount() != before)
+        emit stackingChanged();
+    return code;
 }
 
 bool CardDocument::bringToFront(CardItemRef item)

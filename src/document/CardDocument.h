@@ -23,6 +23,7 @@ public:
         Text = 0x04,      // a label's text
         Style = 0x08,     // a label's font, colour or auto-size
         Picture = 0x10,   // a logo's picture, picture path or stretch
+        Content = 0x20,   // a code's kind, content, correction or colours
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -37,6 +38,9 @@ public:
     const CardLogo *Logo(int index) const { return m_card.Logo(index); }
     int labelCount() const { return m_card.labelCount(); }
     int logoCount() const { return m_card.logoCount(); }
+    const CardCode *Code(int index) const { return m_card.Code(index); }
+    int codeCount() const { return m_card.codeCount(); }
+    const CardCode *visibleCode(int index) const;
     // A label or logo that exists and is visible.
     const CardLabel *visibleLabel(int index) const;
     const CardLogo *visibleLogo(int index) const;
@@ -63,12 +67,15 @@ public:
     bool editLabel(int index, Edit &&edit);
     template <typename Edit>
     bool editLogo(int index, Edit &&edit);
+    template <typename Edit>
+    bool editCode(int index, Edit &&edit);
     bool moveItem(CardItemRef item, const QPointF &topLeft);
     bool setItemVisible(CardItemRef item, bool visible);
 
     // Creates item `index` hidden, as CardData does; null when it cannot.
     const CardLabel *createLabel(int index);
     const CardLogo *createLogo(int index);
+    const CardCode *createCode(int index);
 
     bool bringToFront(CardItemRef item);
     bool sendToBack(CardItemRef item);
@@ -94,6 +101,7 @@ public:
     // What differs between two states of an item (visibility aside).
     static Changes compare(const CardLabel &a, const CardLabel &b);
     static Changes compare(const CardLogo &a, const CardLogo &b);
+    static Changes compare(const CardCode &a, const CardCode &b);
 
 signals:
     void itemAdded(CardItemRef item);
@@ -114,6 +122,15 @@ signals:
 private:
     bool setLabel(int index, const CardLabel &state);
     bool setLogo(int index, const CardLogo &state);
+    bool setCode(int index, const CardCode &state);
+    template <typename Item>
+    bool setItem(Item *item, CardItemRef ref, const Item &state);
+    // A copy of `item` changed by `edit`, given back through `set`.
+    template <typename Item, typename Edit, typename Set>
+    static bool editCopy(const Item *item, Edit &&edit, Set set);
+    // Applies `edit` to item `item` of whichever kind.
+    template <typename Edit>
+    bool editItem(CardItemRef item, Edit &&edit);
     // Signals the difference between an item's old and new visibility
     // and properties.
     void announce(CardItemRef item, bool wasVisible, bool visible, Changes changes);
@@ -123,24 +140,44 @@ private:
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(CardDocument::Changes)
 
+template <typename Item, typename Edit, typename Set>
+bool CardDocument::editCopy(const Item *item, Edit &&edit, Set set)
+{
+    if (!item)
+        return false;
+    Item state = *item;
+    std::forward<Edit>(edit)(state);
+    return set(state);
+}
+
 template <typename Edit>
 bool CardDocument::editLabel(int index, Edit &&edit)
 {
-    const CardLabel *label = Label(index);
-    if (!label)
-        return false;
-    CardLabel state = *label;
-    std::forward<Edit>(edit)(state);
-    return setLabel(index, state);
+    return editCopy(Label(index), std::forward<Edit>(edit), [&](const CardLabel &s) { return setLabel(index, s); });
 }
 
 template <typename Edit>
 bool CardDocument::editLogo(int index, Edit &&edit)
 {
-    const CardLogo *logo = Logo(index);
-    if (!logo)
-        return false;
-    CardLogo state = *logo;
-    std::forward<Edit>(edit)(state);
-    return setLogo(index, state);
+    return editCopy(Logo(index), std::forward<Edit>(edit), [&](const CardLogo &s) { return setLogo(index, s); });
+}
+
+template <typename Edit>
+bool CardDocument::editCode(int index, Edit &&edit)
+{
+    return editCopy(Code(index), std::forward<Edit>(edit), [&](const CardCode &s) { return setCode(index, s); });
+}
+
+template <typename Edit>
+bool CardDocument::editItem(CardItemRef item, Edit &&edit)
+{
+    switch (item.kind) {
+    case CardItemRef::LabelItem:
+        return editLabel(item.index, edit);
+    case CardItemRef::LogoItem:
+        return editLogo(item.index, edit);
+    case CardItemRef::CodeItem:
+        return editCode(item.index, edit);
+    }
+    return false;
 }

@@ -1,5 +1,7 @@
 #include "CardItemPainter.h"
 
+#include "CodeSymbol.h"
+
 #include "platform/Colors.h"
 #include "platform/Units.h"
 #include "platform/VectorPicture.h"
@@ -81,6 +83,32 @@ QRectF labelBounds(const CardLabel &label, double twipsPerPixel)
     // the line height.
     const double margin = 2.0 + exact.height() / 4.0;
     return exact.adjusted(-margin, -2.0, margin, 2.0);
+}
+
+void paintCode(QPainter &painter, const CardCode &code, double twipsPerPixel)
+{
+    if (!(twipsPerPixel > 0))
+        return;
+    const QRectF bounds = codeBounds(code, twipsPerPixel);
+    const CodeSymbol symbol = CodeSymbol::of(code);
+    painter.save();
+    // Modules are whole shapes side by side: smoothing their edges would
+    // leave seams between them.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (symbol.valid()) {
+        symbol.paint(painter, bounds, code.ForeColor, code.BackColor);
+    } else {
+        painter.setPen(QPen(Colors::toQColor(code.ForeColor), 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
+QRectF codeBounds(const CardCode &code, double twipsPerPixel)
+{
+    return QRectF(code.Left / twipsPerPixel, code.Top / twipsPerPixel, code.Width / twipsPerPixel,
+                  code.Height / twipsPerPixel);
 }
 
 QRectF logoBounds(const CardLogo &logo, double twipsPerPixel)

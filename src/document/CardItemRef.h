@@ -1,8 +1,9 @@
 #pragma once
 
-// Names one item of a card: a label or a logo and its index (1 and up).
+// Names one item of a card: a label, a logo or a code and its index (1 and
+// up).
 struct CardItemRef {
-    enum Kind { LabelItem, LogoItem };
+    enum Kind { LabelItem, LogoItem, CodeItem };
     Kind kind = LabelItem;
     int index = 0;
 

@@ -37,6 +37,11 @@ ProjectData describe(const CardData &card)
     bg.picture = card.BackgroundPicture;
     if (!card.mergeList.isEmpty())
         data.merge = ProjectMerge{card.mergeList, card.mergeCopies};
+    for (int i = 1; i <= card.codeCount(); ++i) {
+        const CardCode &code = *card.Code(i);
+        if (code.Visible)
+            data.codes.push_back(code);
+    }
     return data;
 }
 
@@ -147,10 +152,19 @@ int apply(const ProjectData &data, CardData &card, const QImage &placeholder, Pi
     applyBackground(card, data.background);
     card.mergeList = data.merge ? data.merge->file : QString();
     card.mergeCopies = data.merge ? data.merge->copies : 1;
+    for (const CardCode &in : data.codes) {
+        CardCode *code = card.createCode(card.codeCount() + 1);
+        if (!code)
+            break;
+        const int index = code->index;
+        *code = in;
+        code->index = index;
+        code->Visible = true;
+    }
     return refused;
 }
 
-LoadResult load(const QString &path, CardData &card, const QImage &placeholder)
+LoadResult load(const QString &path, CardData &card, const QImage &placeholder, QList<int> *unreadableCodes)
 {
     ProfileFile file;
     if (!file.load(path))
@@ -159,6 +173,8 @@ LoadResult load(const QString &path, CardData &card, const QImage &placeholder)
         return LoadResult::NoProject;
     PictureFile::Cache pictures;
     const ProjectData data = ProjectFile::read(file);
+    if (unreadableCodes)
+        *unreadableCodes = data.unreadableCodes;
     const int leftOut = data.leftOut + apply(data, card, placeholder, pictures);
     return leftOut > 0 ? LoadResult::Incomplete : LoadResult::Loaded;
 }

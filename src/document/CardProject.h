@@ -6,7 +6,7 @@
 
 // A card document to and from the content of a project file: the visible
 // labels, the visible logos that have a picture file (renumbered from 1),
-// the size and the background description. Effects are never saved.
+// the visible codes (likewise), the size and the background description. Effects are never saved.
 namespace CardProject {
 
 ProjectData describe(const CardData &card);
@@ -22,6 +22,7 @@ int apply(const ProjectData &data, CardData &card, const QImage &placeholder, Pi
 // Reads a project file into a new card (as apply does). Incomplete: read,
 // but the file holds more labels or logos than the card could take.
 enum class LoadResult { Loaded, Incomplete, Unreadable, NoProject };
-LoadResult load(const QString &path, CardData &card, const QImage &placeholder);
+// `unreadableCodes` gets the numbers of the code sections left out.
+LoadResult load(const QString &path, CardData &card, const QImage &placeholder, QList<int> *unreadableCodes = nullptr);
 
 } // namespace CardProject

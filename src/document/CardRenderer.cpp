@@ -48,6 +48,11 @@ bool itemsInside(const CardData &card, double twipsPerPixel, const QRectF &area)
         if (label && label->Visible && !area.contains(CardItemPainter::labelBounds(*label, twipsPerPixel)))
             return false;
     }
+    for (int n = 1; n <= card.codeCount(); ++n) {
+        const CardCode *code = card.Code(n);
+        if (code && code->Visible && !area.contains(CardItemPainter::codeBounds(*code, twipsPerPixel)))
+            return false;
+    }
     return true;
 }
 
@@ -102,6 +107,10 @@ void paintItem(QPainter &painter, const CardData &card, CardItemRef item, double
         const CardLabel *label = card.Label(item.index);
         if (label && label->Visible)
             CardItemPainter::paintLabel(painter, *label, twipsPerPixel, palette);
+    } else if (item.kind == CardItemRef::CodeItem) {
+        const CardCode *code = card.Code(item.index);
+        if (code && code->Visible)
+            CardItemPainter::paintCode(painter, *code, twipsPerPixel);
     } else {
         const CardLogo *logo = card.Logo(item.index);
         if (logo && logo->Visible)
@@ -113,6 +122,8 @@ void paintFlattenedItems(QPainter &painter, const CardData &card, double twipsPe
 {
     for (int n = 1; n <= card.logoCount(); ++n)
         paintItem(painter, card, {CardItemRef::LogoItem, n}, twipsPerPixel, palette);
+    for (int n = 1; n <= card.codeCount(); ++n)
+        paintItem(painter, card, {CardItemRef::CodeItem, n}, twipsPerPixel, palette);
     for (int n = 1; n <= card.labelCount(); ++n)
         paintItem(painter, card, {CardItemRef::LabelItem, n}, twipsPerPixel, palette);
 }

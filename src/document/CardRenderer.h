@@ -46,8 +46,9 @@ void paintItem(QPainter &painter, const CardData &card, CardItemRef item, double
                const QPalette &palette);
 
 // The items as a flattened card has them, whatever their stacking on
-// screen: every visible logo by index, then every visible label by index,
-// so every label lies above every logo.
+// screen: every visible logo by index, then every visible code by index,
+// then every visible label by index, so every label lies above every logo
+// and code.
 void paintFlattenedItems(QPainter &painter, const CardData &card, double twipsPerPixel,
                          const QPalette &palette);
 

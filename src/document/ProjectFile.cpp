@@ -1,5 +1,6 @@
 #include "ProjectFile.h"
 
+#include "ProjectCodes.h"
 #include "platform/TextConv.h"
 
 #include <algorithm>
@@ -219,6 +220,7 @@ ProfileFile write(const ProjectData &data)
         out.writeString(MergeSection, QStringLiteral("Fichier"), data.merge->file);
         out.writeString(MergeSection, QStringLiteral("Copies"), QString::number(data.merge->copies));
     }
+    ProjectCodes::write(out, data.codes);
     return out;
 }
 
@@ -255,6 +257,7 @@ ProjectData read(const ProfileFile &in)
         const std::optional<std::int16_t> copies = TextConv::toInt16(in.readString(MergeSection, QStringLiteral("Copies")));
         data.merge = ProjectMerge{list, copies && *copies >= 1 && *copies <= MaxCopies ? int(*copies) : 1};
     }
+    data.codes = ProjectCodes::read(in, data.unreadableCodes);
     return data;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CardCode.h"
 #include "platform/Colors.h"
 #include "platform/ProfileFile.h"
 
+#include <QList>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -72,6 +74,12 @@ struct ProjectData {
     // for a card merged with a list: a card without one is written as
     // before, and readers that do not know it skip it.
     std::optional<ProjectMerge> merge;
+    // Codes, in file order (their index is their number); a project
+    // without codes is written without a trace of them.
+    std::vector<CardCode> codes;
+    // Numbers of the code sections that could not be read (an unknown
+    // kind, a content that does not encode): left out of `codes`.
+    QList<int> unreadableCodes;
     // Items the file holds beyond what a card keeps (MaxItems of each
     // kind): read, they are not described here.
     int leftOut = 0;
