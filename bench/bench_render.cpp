@@ -5,9 +5,14 @@
 // screen's 15 twips per pixel (318 x 204 pixels) and at 600 dpi (2.4 twips
 // per pixel, 1985 x 1276 pixels).
 // BM_Effect/kind:K: one "Palette 2D" effect on that card's screen picture.
+// BM_FlattenWithQr/tpp_x10:150 and :24: the same card with a QR code of a
+// whole contact (a vCard of about 300 bytes), 2 cm wide; the code's
+// symbol is encoded once and kept, as on screen.
+// BM_EncodeQr: encoding that contact, as a new or edited code does once.
 #include "BenchMain.h"
 
 #include "document/CardRenderer.h"
+#include "document/CodeSymbol.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -52,6 +57,42 @@ void BM_Flatten(benchmark::State &state)
     state.counters["width_px"] = CardRenderer::flatten(card, tpp).width();
 }
 BENCHMARK(BM_Flatten)->ArgName("tpp_x10")->Arg(150)->Arg(24)->Unit(benchmark::kMillisecond);
+
+// A contact as a card's QR code holds it: about 300 bytes.
+const QString Contact = QString::fromUtf8(
+    "BEGIN:VCARD\nVERSION:3.0\nN:Dupont;Jean;;;\nFN:Jean Dupont\nORG:Menuiserie Dupont\n"
+    "TITLE:Menuisier ébéniste\nTEL;TYPE=WORK,VOICE:+33 2 98 00 00 00\nTEL;TYPE=CELL:+33 6 12 34 56 78\n"
+    "EMAIL:jean.dupont@menuiserie-dupont.fr\nURL:https://www.menuiserie-dupont.fr\n"
+    "ADR;TYPE=WORK:;;12\\, quai des Bateliers;;;;\nEND:VCARD");
+
+void BM_FlattenWithQr(benchmark::State &state)
+{
+    CardData card = sampleCard();
+    CardCode *code = card.createCode(1);
+    code->content = Contact;
+    code->Left = 3400;
+    code->Top = 1800;
+    code->Width = code->Height = 1134;
+    code->Visible = true;
+    const double tpp = double(state.range(0)) / 10.0;
+    for (auto _ : state) {
+        QImage image = CardRenderer::flatten(card, tpp);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["content_bytes"] = double(Contact.toUtf8().size());
+}
+BENCHMARK(BM_FlattenWithQr)->ArgName("tpp_x10")->Arg(150)->Arg(24)->Unit(benchmark::kMillisecond);
+
+void BM_EncodeQr(benchmark::State &state)
+{
+    int n = 0;
+    for (auto _ : state) {
+        // A content never seen before each time: the symbols kept do not count.
+        const CodeSymbol symbol = CodeSymbol::encode(CardCode::QR, Contact + QString::number(n++));
+        benchmark::DoNotOptimize(symbol.columns());
+    }
+}
+BENCHMARK(BM_EncodeQr)->Unit(benchmark::kMillisecond);
 
 void BM_Effect(benchmark::State &state)
 {

@@ -7,7 +7,9 @@ down), 1 sheet and 100 sheets, each RUNS times on a fresh application
 folder. Prints the median wall time of each, the highest peak resident
 memory of any run and the sizes of the two PDF files.
 
-Usage: bench/print-pdf.py [-n RUNS] [PROGRAM]
+Usage: bench/print-pdf.py [--qr] [-n RUNS] [PROGRAM]
+  --qr      the card also carries a QR code of a whole contact (a vCard of
+            about 300 bytes)
   PROGRAM   the Brivadune executable (default: build/app/Brivadune, then
             build-tests/app/Brivadune); its folder must hold the picture
             library (the build copies it there)
@@ -57,7 +59,22 @@ def library_pictures(library):
     return background, logo
 
 
-def project_text(library):
+# A whole contact, as a card's QR code holds it (about 300 bytes once the
+# line breaks are written \n in the project file).
+CONTACT = ("BEGIN:VCARD\\nVERSION:3.0\\nN:Duval;Jeanne;;;\\nFN:Jeanne Duval\\nORG:Atelier Duval\\n"
+           "TITLE:Architecte d'intérieur\\nTEL;TYPE=WORK,VOICE:+33 2 98 00 00 00\\n"
+           "TEL;TYPE=CELL:+33 6 12 34 56 78\\nEMAIL:jeanne.duval@atelier-duval.fr\\n"
+           "URL:https://www.atelier-duval.fr\\nADR;TYPE=WORK:;;12\\\\, rue des Lilas;;;;\\nEND:VCARD")
+
+
+def code_sections():
+    pieces = [CONTACT[i:i + 150] for i in range(0, len(CONTACT), 150)]
+    lines = ["[CODE 1]", "Type=QR"] + [f"Contenu{n}={p}" for n, p in enumerate(pieces, 1)]
+    return lines + ["Correction=M", "Left=3400", "Top=1800", "Width=1134", "Height=1134",
+                    "ForeColor=0", "BackColor=16777215", "[CODE]", "Nombre=1"]
+
+
+def project_text(library, qr=False):
     background, logo = library_pictures(library)
     labels = [
         ("Jeanne Duval", "DejaVu Sans", "14", "Vrai", "1800", "300"),
@@ -73,6 +90,8 @@ def project_text(library):
     lines += ["[LOGO 1]", "Top=150", "Left=150", f"Tag={logo}",
               "[FOND]", "Numero=2", f"Picture={background}",
               "[LABEL]", "Nombre=4", "[LOGO]", "Nombre=1"]
+    if qr:
+        lines += code_sections()
     return "\r\n".join(lines) + "\r\n"
 
 
@@ -109,6 +128,9 @@ def run_once(program, work, sheets, index):
 
 
 def main():
+    qr = "--qr" in sys.argv[1:]
+    if qr:
+        sys.argv.remove("--qr")
     parsed = arguments(15, __doc__)
     if not parsed:
         return
@@ -116,7 +138,7 @@ def main():
     library = os.path.join(os.path.dirname(program), "Images")
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "carte.prj"), "w", encoding="utf-8", newline="") as f:
-            f.write(project_text(library))
+            f.write(project_text(library, qr))
         run_once(program, work, 1, "warmup")  # fills the disk cache; not counted
         results = {}
         for sheets in (1, 100):

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "document/CardProject.h"
+#include "document/ProjectCodes.h"
 #include "document/PlaceholderPicture.h"
 
 #include <cstdio>
@@ -27,7 +28,11 @@ bool optionValue(const QStringList &args, int &i, const QString &name, QString &
 
 bool loadProject(const QString &path, CardData &card, QString &error)
 {
-    switch (CardProject::load(path, card, PlaceholderPicture::make())) {
+    QList<int> unreadableCodes;
+    const CardProject::LoadResult result = CardProject::load(path, card, PlaceholderPicture::make(), &unreadableCodes);
+    if (!unreadableCodes.isEmpty())
+        warn(ProjectCodes::unreadableMessage(unreadableCodes));
+    switch (result) {
     case CardProject::LoadResult::Loaded:
         return true;
     case CardProject::LoadResult::Incomplete:

@@ -70,6 +70,8 @@ std::vector<MenuItem> buildMenuItems()
         {M::Tools, 8, "Copier dans le presse-papier", nullptr, C::CopyToClipboard},
         {M::Tools, 9, "-", nullptr, {}},
         {M::Tools, 10, "Nettoyer le presse-papier", nullptr, C::ClearClipboard},
+        {M::Tools, 11, "-", nullptr, {}},
+        {M::Tools, 12, "Ajouter un code...", nullptr, C::AddCode},
 
         {M::Palette, 0, "Réinitialiser le fond", nullptr, C::ResetBackground},
         {M::Palette, 1, "-", nullptr, {}},
@@ -121,9 +123,11 @@ std::vector<MenuItem> buildMenuItems()
         {M::Logo, 1, "-", nullptr, {}},
         {M::Logo, 2, "Modifier l'image", nullptr, C::ChangeLogoPicture},
         {M::Logo, 3, "Effacer le contenu", nullptr, C::ClearLogo},
+
+        {M::Code, 0, "Modifier le code...", nullptr, C::EditItem},
     };
-    // Items 4 to 12, the same in both context menus.
-    for (const Menu menu : {M::Label, M::Logo}) {
+    // Items 4 to 12, the same in every item's context menu.
+    for (const Menu menu : {M::Label, M::Logo, M::Code}) {
         const MenuItem placement[] = {
             {menu, 4, "-", nullptr, {}},
             {menu, 5, "Centrer sur l'horizontale", nullptr, C::CentreAcross},
@@ -175,14 +179,15 @@ const std::vector<ToolButton> &toolButtons()
 QString arrayName(Menu menu)
 {
     static const char *const names[] = {"Mnu_Outfich", "Mnu_OutEdition", "Mnu_OutAff", "Mnu_OutOutils", "Mnu_OutPal",
-                                        "Mnu_OutPro", "Mnu_OutInfo", "Mnu_OutImp", "Mnu_OutLabel", "Mnu_OutLogo"};
+                                        "Mnu_OutPro", "Mnu_OutInfo", "Mnu_OutImp", "Mnu_OutLabel", "Mnu_OutLogo",
+                                        "Mnu_OutCode"};
     return QString::fromLatin1(names[int(menu)]);
 }
 
 QString title(Menu menu)
 {
     static const char *const titles[] = {"&Fichier", "&Edition", "&Affichage", "&Outils", "&Palette 2D",
-                                         "&Fenêtre", "&Aide", "Importation TWAIN", "Label", "Logo"};
+                                         "&Fenêtre", "&Aide", "Importation TWAIN", "Label", "Logo", "Code"};
     return QString::fromUtf8(titles[int(menu)]);
 }
 
@@ -213,6 +218,9 @@ std::optional<Command> panelCommand(PanelArray array, int index)
                                           C::RestoreGradient,  C::CancelGradient};
         if (index >= 1 && index <= 8)
             return boutons[index - 1];
+        // Added after the panel's own buttons.
+        if (index == 9)
+            return C::AddCode;
         return std::nullopt;
     }
     case PanelArray::Pos: {

@@ -35,11 +35,13 @@ enum class Command {
     // Tool panel
     PanelAddLabel, PanelAddLogo, RestoreGradient, CancelGradient, MoveUp, MoveDown, MoveLeft, MoveRight,
     CentreAcrossCard, CentreOnCard, CentreDownCard, ToggleAutosave,
+    // Codes (Tools menu, tool panel)
+    AddCode,
 };
 
 // The menu arrays, in the order of the menu bar, then the scanner submenu
-// and the two context menus.
-enum class Menu { File, Edit, View, Tools, Palette, Window, Help, Scan, Label, Logo };
+// and the context menus.
+enum class Menu { File, Edit, View, Tools, Palette, Window, Help, Scan, Label, Logo, Code };
 
 // The rows of the panel whose controls run commands.
 enum class PanelArray { Bouton, Pos, Palette };

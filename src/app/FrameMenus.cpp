@@ -19,7 +19,7 @@ QString text(const char *utf8)
 
 bool isContextMenu(Menu menu)
 {
-    return menu == Menu::Label || menu == Menu::Logo;
+    return menu == Menu::Label || menu == Menu::Logo || menu == Menu::Code;
 }
 
 } // namespace
@@ -87,6 +87,7 @@ void FrameMenus::buildMenus(QMainWindow &frame)
     // The context menus open on their first item.
     menu(Menu::Label)->setDefaultAction(action(Menu::Label, 0));
     menu(Menu::Logo)->setDefaultAction(action(Menu::Logo, 0));
+    menu(Menu::Code)->setDefaultAction(action(Menu::Code, 0));
 }
 
 void FrameMenus::buildToolbar(QMainWindow &frame)
@@ -134,6 +135,7 @@ void FrameMenus::popup(CardMenu which, const QPoint &globalPos)
     switch (which) {
     case CardMenu::Label: menu(Menu::Label)->popup(globalPos, menu(Menu::Label)->defaultAction()); break;
     case CardMenu::Logo: menu(Menu::Logo)->popup(globalPos, menu(Menu::Logo)->defaultAction()); break;
+    case CardMenu::Code: menu(Menu::Code)->popup(globalPos, menu(Menu::Code)->defaultAction()); break;
     case CardMenu::Tools: menu(Menu::Tools)->popup(globalPos); break;
     }
 }

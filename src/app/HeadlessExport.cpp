@@ -111,6 +111,7 @@ int exportRecords(const Request &request, const CardData &card, double tpp, cons
     if (!merge)
         return fail(error);
     merge->warnFields(card);
+    merge->warnCodes(card);
     const MergeCard filling(card, merge->columns());
     for (int n = 0; n < merge->records(); ++n) {
         const QImage image = CardRenderer::flatten(filling.fill(merge->values(n)), tpp, QGuiApplication::palette());

@@ -16,6 +16,7 @@ std::unique_ptr<HeadlessMerge> HeadlessMerge::open(const QString &path, QString 
         error = MergeReader::noRecordMessage(path);
         return nullptr;
     }
+    merge->m_path = path;
     merge->m_reader = MergeReader::open(path, &error);
     if (!merge->m_reader)
         return nullptr;
@@ -39,6 +40,24 @@ void HeadlessMerge::warnFields(const CardData &card) const
     const QString unknown = MergeCard::unknownFieldsMessage(MergeCard(card, columns()).unknownFields());
     if (!unknown.isEmpty())
         CommandLine::warn(unknown);
+}
+
+void HeadlessMerge::warnCodes(const CardData &card) const
+{
+    const MergeCard filling(card, columns());
+    QString error;
+    std::unique_ptr<MergeReader> scan = MergeReader::open(m_path, &error);
+    if (!scan)
+        return;
+    QStringList current;
+    const QList<int> unfit = filling.unfitRecords(m_records, [&scan, &current](int) {
+        if (std::optional<MergeRecord> record = scan->next())
+            current = std::move(record->values);
+        return current;
+    });
+    const QString message = MergeCard::unfitCodesMessage(unfit);
+    if (!message.isEmpty())
+        CommandLine::warn(message);
 }
 
 void HeadlessMerge::warnRecords() const

@@ -23,9 +23,13 @@ public:
     // Says on standard error, once each, the fields of `card` the list
     // lacks and the records whose values did not fit the header.
     void warnFields(const CardData &card) const;
+    // Says on standard error, once, the records for which a code of `card`
+    // cannot be made (a pass of its own over the list).
+    void warnCodes(const CardData &card) const;
     void warnRecords() const;
 
 private:
+    QString m_path;
     std::unique_ptr<MergeReader> m_reader;
     int m_records = 0;
     int m_read = -1;

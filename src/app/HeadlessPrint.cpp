@@ -237,6 +237,7 @@ int run(const QStringList &args, const QString &appDir)
         if (!merge)
             return fail(error);
         merge->warnFields(card);
+        merge->warnCodes(card);
         const int copies = request->merge.copies;
         cards = SheetCards{merge->records() * copies, merge->columns(),
                            [&merge, copies](int n) { return merge->values(n / copies); }};

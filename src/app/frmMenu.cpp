@@ -101,6 +101,7 @@ void frmMenu::wire()
         case Menu::Scan: Mnu_OutImp_Click(index); break;
         case Menu::Label: Mnu_OutLabel_Click(index); break;
         case Menu::Logo: Mnu_OutLogo_Click(index); break;
+        case Menu::Code: Mnu_OutCode_Click(index); break;
         }
     });
     connect(m_menus, &FrameMenus::toolbarButtonClicked, this, &frmMenu::Toolbar1_ButtonClick);
@@ -131,8 +132,10 @@ frmProjet *frmMenu::createCardWindow()
     connect(card, &frmProjet::itemEditRequested, this, [this](CardItemRef item) {
         if (item.kind == CardItemRef::LabelItem)
             Mnu_OutLabel_Click(0);
-        else
+        else if (item.kind == CardItemRef::LogoItem)
             Mnu_OutLogo_Click(0);
+        else
+            Mnu_OutCode_Click(0);
     });
     connect(card, &frmProjet::saveRequested, this, [this, card](bool withDialog) { saveCard(card, withDialog); });
     // Without a card there is nothing to undo.

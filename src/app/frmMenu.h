@@ -137,6 +137,8 @@ private:
     void runWindow(Command command);
     void runHelp(Command command);
     void runItem(CardMenu menu, Command command);
+    // The code context menu's item `index`.
+    void Mnu_OutCode_Click(int index);
     void Effet_Palette(int kind, int amount);
     void showAbout();
     // "Nouveau projet": the wizard, then the card it creates in a new

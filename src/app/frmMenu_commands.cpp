@@ -126,6 +126,15 @@ void frmMenu::Mnu_OutLogo_Click(int index)
     }
 }
 
+void frmMenu::Mnu_OutCode_Click(int index)
+{
+    emit commandRun(QStringLiteral("Mnu_OutCode_Click"), index);
+    if (const std::optional<Command> command = CommandTable::command(Menu::Code, index)) {
+        const frmProjet::Edit edit(activeCard(), CommandTable::caption(*command));
+        runItem(CardMenu::Code, *command);
+    }
+}
+
 void frmMenu::Toolbar1_ButtonClick(int index)
 {
     if (const std::optional<Command> command = CommandTable::toolbarCommand(index))
@@ -171,6 +180,7 @@ void frmMenu::run(Command command)
     case Menu::Help: runHelp(command); break;
     case Menu::Label: runItem(CardMenu::Label, command); break;
     case Menu::Logo: runItem(CardMenu::Logo, command); break;
+    case Menu::Code: runItem(CardMenu::Code, command); break;
     case Menu::Scan: break;
     }
 }
@@ -215,8 +225,10 @@ void frmMenu::runItem(CardMenu menu, Command command)
         return;
     if (menu == CardMenu::Label)
         m_items->onLabel(*card, command);
-    else
+    else if (menu == CardMenu::Logo)
         m_items->onLogo(*card, command);
+    else
+        m_items->onCode(*card, command);
 }
 
 void frmMenu::runView(Command command)
@@ -273,6 +285,7 @@ void frmMenu::runTools(std::optional<Command> command)
         card->Mise_aJour();
         card->Logo_Click(card->doc().NumLogo());
         break;
+    case Command::AddCode: m_items->addCode(*card); break;
     case Command::ImportBackground: card->Ajouter_UnFond(); break;
     case Command::DefaultBackground: card->Fond_parDefaut(); break;
     case Command::ExportBmp: CardExport(m_services, m_dialog).exportBmp(*card); break;

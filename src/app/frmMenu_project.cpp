@@ -4,6 +4,7 @@
 
 #include "CardWindows.h"
 #include "cardwindow/frmProjet.h"
+#include "document/ProjectCodes.h"
 #include "document/ProjectFile.h"
 #include "platform/AppPaths.h"
 #include "platform/ProfileFile.h"
@@ -143,6 +144,9 @@ void frmMenu::openProject(const ProfileFile &file, const QString &path, const QS
     m_windows->add(card);
     const int leftOut = data.leftOut + card->showProject(data);
     card->setCaption(name);
+    // Codes the file holds that cannot be drawn are told once, here.
+    if (!data.unreadableCodes.isEmpty())
+        m_services.prompts->msgBox(ProjectCodes::unreadableMessage(data.unreadableCodes), Msg::Exclamation);
     // A card holding only part of its file must never be saved over it.
     if (leftOut > 0) {
         showShortened(*m_services.prompts, fileName);

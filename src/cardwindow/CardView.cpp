@@ -35,6 +35,10 @@ QRect CardView::itemArea(CardItemRef item) const
         const CardLabel *label = m_card->Label(item.index);
         return label && label->Visible ? CardItemPainter::labelBounds(*label, m_tpp).toAlignedRect() : QRect();
     }
+    if (item.kind == CardItemRef::CodeItem) {
+        const CardCode *code = m_card->Code(item.index);
+        return code && code->Visible ? CardItemPainter::codeBounds(*code, m_tpp).toAlignedRect() : QRect();
+    }
     const CardLogo *logo = m_card->Logo(item.index);
     return logo && logo->Visible ? CardItemPainter::logoBounds(*logo, m_tpp).toAlignedRect() : QRect();
 }

@@ -83,7 +83,12 @@ void frmProjet::buildParts()
     connect(m_view, &CardView::itemMoved, this, &frmProjet::itemMouseMove);
     connect(m_view, &CardView::itemDoubleClicked, this, &frmProjet::itemDoubleClick);
     connect(m_view, &CardView::itemClicked, this, [this](CardItemRef item) {
-        item.kind == CardItemRef::LabelItem ? Label_Click(item.index) : Logo_Click(item.index);
+        if (item.kind == CardItemRef::LabelItem)
+            Label_Click(item.index);
+        else if (item.kind == CardItemRef::LogoItem)
+            Logo_Click(item.index);
+        else
+            Code_Click(item.index);
     });
     connect(m_view, &CardView::surfacePressed, this,
             [this](Qt::MouseButton button, const QPointF &at) { Picture1_MouseDown(button, at.x(), at.y()); });
@@ -148,6 +153,12 @@ const CardLogo *frmProjet::selectedLogo() const
                                                                      : nullptr;
 }
 
+const CardCode *frmProjet::selectedCode() const
+{
+    return m_selection && m_selection->kind == CardItemRef::CodeItem ? m_doc.visibleCode(m_selection->index)
+                                                                     : nullptr;
+}
+
 QRectF frmProjet::labelFrame(const CardLabel &label)
 {
     return QRectF(label.Left - 40, label.Top - 10, label.Width() + 70, label.Height() + 30);
@@ -166,6 +177,9 @@ void frmProjet::frameItem(CardItemRef item)
     if (item.kind == CardItemRef::LabelItem) {
         if (const CardLabel *label = shown.Label(item.index); label && label->Visible)
             setBord(labelFrame(*label), item);
+    } else if (item.kind == CardItemRef::CodeItem) {
+        if (const std::optional<QRectF> rect = shown.itemRect(item))
+            setBord(*rect, item);
     } else if (const CardLogo *logo = shown.Logo(item.index); logo && logo->Visible) {
         setBord(logoFrame(*logo), item);
     }

@@ -29,7 +29,7 @@ class QScrollBar;
 class Ruler;
 
 // The context menus a card window asks for.
-enum class CardMenu { Label, Logo, Tools };
+enum class CardMenu { Label, Logo, Tools, Code };
 
 class frmProjet : public QWidget {
     Q_OBJECT
@@ -88,6 +88,10 @@ public:
     void Form_Resize();
     void Label_Click(int index);
     void Logo_Click(int index);
+    void Code_Click(int index);
+    // A new code as `code` describes it (its place included), on top of
+    // the others, selected; false when the card has no room for one.
+    bool addCode(const CardCode &code);
 
     // The card itself: size, items, background description and effects.
     CardDocument &doc() { return m_doc; }
@@ -132,6 +136,7 @@ public:
     // The selected item when it is a visible label (logo) of this card.
     const CardLabel *selectedLabel() const;
     const CardLogo *selectedLogo() const;
+    const CardCode *selectedCode() const;
 
     // Selection frame `Bord` (twips on the card), drawn as a dotted
     // outline on top of the items; it follows the item it surrounds.

@@ -223,6 +223,29 @@ void frmProjet::Logo_Click(int index)
         selectItem({CardItemRef::LogoItem, index});
 }
 
+void frmProjet::Code_Click(int index)
+{
+    if (m_doc.visibleCode(index))
+        selectItem({CardItemRef::CodeItem, index});
+}
+
+bool frmProjet::addCode(const CardCode &code)
+{
+    const Edit edit(this, QStringLiteral("Ajouter un code"));
+    const int next = m_doc.codeCount() + 1;
+    if (!m_doc.createCode(next))
+        return false;
+    m_doc.editCode(next, [&code](CardCode &state) {
+        const int index = state.index;
+        state = code;
+        state.index = index;
+        state.Visible = true;
+    });
+    m_doc.bringToFront({CardItemRef::CodeItem, next});
+    Code_Click(next);
+    return true;
+}
+
 // ---- Help balloon ----------------------------------------------------------
 
 Balloon &frmProjet::Bulle()
@@ -267,7 +290,8 @@ void frmProjet::itemMouseDown(CardItemRef item, Qt::MouseButton button, const QP
     if (button == Qt::RightButton) {
         const QPoint at = globalPoint(*this, rect->left() + local.x(), rect->top() + local.y());
         selectItem(item);
-        emit contextMenuRequested(item.kind == CardItemRef::LabelItem ? CardMenu::Label : CardMenu::Logo, at);
+        static const CardMenu menus[] = {CardMenu::Label, CardMenu::Logo, CardMenu::Code};
+        emit contextMenuRequested(menus[item.kind], at);
     } else if (button == Qt::LeftButton && !m_drag) {
         m_drag = std::make_unique<Edit>(this, QStringLiteral("Déplacer"));
     }
@@ -281,8 +305,8 @@ void frmProjet::itemMouseMove(CardItemRef item, Qt::MouseButtons buttons, Qt::Ke
     const std::optional<QRectF> rect = m_doc.itemRect(item);
     if (!rect)
         return;
-    const bool isLabel = item.kind == CardItemRef::LabelItem;
-    showHelp(item, isLabel ? QStringLiteral("Infos du label") : QStringLiteral("Infos du logo"), *rect);
+    static const char *const titles[] = {"Infos du label", "Infos du logo", "Infos du code"};
+    showHelp(item, QString::fromLatin1(titles[item.kind]), *rect);
     if (m_services.options->locked || buttons != Qt::LeftButton)
         return;
     // The grabbed point stays under the pointer; nothing keeps the item on

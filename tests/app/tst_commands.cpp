@@ -119,7 +119,8 @@ void tst_commands::tableLookups()
         {M::File, 1, C::OpenProject}, {M::File, 10, C::PrintPreview}, {M::File, 3, {}}, {M::File, 7, {}},
         {M::File, 14, {}}, {M::Help, 5, {}}, {M::Help, 8, C::About}, {M::Edit, 7, C::EditItem},
         {M::Logo, 0, C::EditItem}, {M::Logo, 2, C::ChangeLogoPicture}, {M::Label, 12, C::DeleteItem},
-        {M::Label, -1, {}}};
+        {M::Label, -1, {}}, {M::Tools, 11, {}}, {M::Tools, 12, C::AddCode}, {M::Code, 0, C::EditItem},
+        {M::Code, 2, {}}, {M::Code, 10, C::SendToBack}};
     for (const auto &[menu, index, expected] : items)
         QVERIFY2(command(menu, index) == expected, qPrintable(arrayName(menu) + QString::number(index)));
     // The panel's effect buttons are the "Palette 2D" items of their index, its font and colour buttons the label
@@ -129,7 +130,8 @@ void tst_commands::tableLookups()
     QVERIFY(panelCommand(PanelArray::Bouton, 3) == command(M::Label, 2));
     QVERIFY(panelCommand(PanelArray::Bouton, 4) == command(M::Label, 3));
     QVERIFY(panelCommand(PanelArray::Pos, 6) == C::CentreDownCard && !panelCommand(PanelArray::Pos, 7));
-    QVERIFY(!panelCommand(PanelArray::Bouton, 0) && !panelCommand(PanelArray::Bouton, 9));
+    QVERIFY(!panelCommand(PanelArray::Bouton, 0) && panelCommand(PanelArray::Bouton, 9) == C::AddCode
+            && !panelCommand(PanelArray::Bouton, 10));
     QVERIFY(homeMenu(C::ItemFont) == M::Edit && homeMenu(C::ClearLogo) == M::Logo && !homeMenu(C::MoveUp));
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/panel/ColorSwatch.h"
 #include "app/panel/PanelSelection.h"
+#include "editor/frmCode.h"
 #include "editor/frmEditer.h"
 #include "imaging/frmRedim.h"
 #include "widgets/Xp_Bouton.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
@@ -38,6 +40,7 @@ private slots:
     void itemMenus();
     void nothingWithoutCardOrSelection();
     void itemDialogs();
+    void codes();
 };
 
 void tst_panel::rowNumbers()
@@ -326,6 +329,42 @@ void tst_panel::itemDialogs()
     c.frame->Mnu_OutLogo_Click(0);
     QVERIFY(c.dialogs.modalDialogs.size() == 3 && c.prompts.messages.back().text.contains(file));
     QCOMPARE(c.logoFrame(logo).size(), QSizeF(1134, 567));
+}
+
+void tst_panel::codes()
+{
+    CardFixture c;
+    const CardItemRef code1{CardItemRef::CodeItem, 1};
+    // Cancelled from the Tools menu: nothing; "Ok" from the panel's new button: a QR code, selected, listed last.
+    c.frame->Mnu_OutOutils_Click(12);
+    QCOMPARE(std::pair(c.card->doc().codeCount(), c.dialogs.modalDialogs), std::pair(0, QStringList{u"frmCode"_s}));
+    c.answer<frmCode>([](frmCode &d) {
+        d.textBox()->setPlainText(u"https://example.fr"_s);
+        d.button(0)->click();
+    });
+    c.panel().Bouton(9)->click();
+    const CardCode *code = c.card->doc().visibleCode(1);
+    QVERIFY(code && code->kind == CardCode::QR && code->content == u"https://example.fr"_s);
+    QCOMPARE(std::pair(c.rows().last(), c.bord()),
+             std::pair(u"Cd1 | QR code"_s, QRectF(code->Left, code->Top, code->Width, code->Height)));
+    // Its row, the position buttons, its menu and a double click act on it; the history takes it all back.
+    c.choose(u"Lb1"_s);
+    c.choose(u"Cd1"_s);
+    c.panel().Pos(5)->click();
+    c.menus().action(Menu::Code, 10)->trigger();
+    QVERIFY(c.at(code1) == c.centred(code1) && c.card->doc().stackingOrder().front() == code1);
+    c.answer<frmCode>([](frmCode &d) {
+        d.kindList()->setCurrentIndex(CardCode::DataMatrix);
+        d.button(0)->click();
+    });
+    c.doubleClick(code1);
+    QCOMPARE(c.card->doc().Code(1)->kind, CardCode::DataMatrix);
+    c.menus().action(Menu::Code, 12)->trigger();
+    QVERIFY(!c.card->doc().visibleCode(1) && !c.rows().last().startsWith(u"Cd"_s));
+    c.card->history().setIndex(0);
+    QVERIFY(c.card->history().count() == 5 && !c.card->doc().visibleCode(1));
+    c.card->history().redo();
+    QVERIFY(c.card->doc().visibleCode(1));
 }
 
 QTEST_MAIN(tst_panel)

@@ -167,11 +167,8 @@ void tst_processes::jobs()
     QCOMPARE(runJob(m_dir.path(), {m_project, u"--dpi"_s, u"600"_s, u"--export"_s, png}).first, 0);
     QCOMPARE(QImage(png, "PNG").size(), QSize(1985, 1276));
     // A WMF logo, read by the helper beside the program.
-    QVERIFY(m_dir.writeFile(u"logo.wmf"_s, Metafiles::wmf(Qt::red, 1440, 1440))
-            && m_dir.writeFile(u"wmf.prj"_s, "[FORMAT]\r\nLongueur=4770\r\nHauteur=3060\r\n[LOGO 1]\r\nTop=120\r\nLeft=120\r\nTag="
-                                                 + QFile::encodeName(m_dir.filePath(u"logo.wmf"_s))
-                                                 + "\r\nStretch=Vrai\r\nWidth=900\r\nHeight=900\r\n[LOGO]\r\nNombre=1\r\n"));
-    QCOMPARE(runJob(m_dir.path(), {u"--export"_s, bmp, m_dir.filePath(u"wmf.prj"_s)}).first, 0);
+    const QString wmf = Metafiles::writeProject(m_dir.path());
+    QCOMPARE(runJob(m_dir.path(), {u"--export"_s, bmp, wmf}).first, 0);
     QCOMPARE(TestSupport::pixel(QImage(bmp), 38, 38), Colors::rgb(255, 0, 0));
     if (!PdfTools::available())
         QSKIP("poppler-utils is not installed: run scripts/deps.sh");

@@ -226,7 +226,6 @@ void tst_CardRenderer::metafileLogoSharpAtAnyResolution()
     // between them stays sharp; scaled pixels would blur it over several.
     Metafiles::useBuiltHelper();
     const QImage picture = PictureReader::decode(Metafiles::wmf(Qt::red, 2000, 1000, true, 1440, Qt::blue), QStringLiteral("logo.wmf"));
-    QCOMPARE(picture.size(), QSize(133, 67));
     CardData doc;
     CardLogo &logo = *doc.Logo(1);
     logo.setPicture(picture);

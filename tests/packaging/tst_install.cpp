@@ -166,13 +166,7 @@ void tst_install::metafilesReadByTheInstalledHelper()
 {
     // A card whose only item is a red WMF logo, exported by the installed
     // program: the logo is there, so the program found its helper.
-    const QString logo = m_home.filePath(u"logo.wmf"_s);
-    QVERIFY(TestSupport::writeBytes(logo, Metafiles::wmf(Qt::red, 1440, 1440)));
-    const QString project = m_home.filePath(u"Metafichier.prj"_s);
-    QVERIFY(TestSupport::writeBytes(project, "[FORMAT]\r\nLongueur=4770\r\nHauteur=3060\r\n[LOGO 1]\r\nTop=120\r\n"
-                                             "Left=120\r\nTag=" + QFile::encodeName(logo) + "\r\nStretch=Vrai\r\n"
-                                             "Width=900\r\nHeight=900\r\n[FOND]\r\nNumero=0\r\n[LABEL]\r\n"
-                                             "Nombre=0\r\n[LOGO]\r\nNombre=1\r\n"));
+    const QString project = Metafiles::writeProject(m_home.path());
     const QString bmp = m_home.filePath(u"metafichier.bmp"_s);
     const Run exported = startInstalled({u"--export"_s, bmp, project}, false);
     QVERIFY2(exported.ok(), qPrintable(exported.said()));

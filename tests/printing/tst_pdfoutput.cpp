@@ -10,6 +10,7 @@
 #include "platform/PictureReader.h"
 
 #include "Metafiles.h"
+#include "CodeReader.h"
 #include "PdfTools.h"
 #include "TestSupport.h"
 
@@ -108,7 +109,7 @@ private slots:
     void cancelledOrUnwritableLeavesNoFile();
     void artworkResolution();
     void mergedCardsFillSheetsRowByRow();
-    void metafilesPrintAsShapes();
+    void shapesFilledFromRecords();
 
 private:
     TestSupport::TempAppDir m_dir;
@@ -261,40 +262,55 @@ void TestPdfOutput::mergedCardsFillSheetsRowByRow()
     QCOMPARE(int(objects.size()), 2);
 }
 
-void TestPdfOutput::metafilesPrintAsShapes()
+void TestPdfOutput::shapesFilledFromRecords()
 {
-    // A blue EMF background and a red WMF logo.
+    if (!CodeReader::available())
+        QSKIP("zbarimg (zbar-tools) and dmtxread (dmtx-utils) are needed: run scripts/deps.sh");
+    // A blue EMF background, a red WMF logo and a contact QR code filled from three records, a value with a comma
+    // among them.
     Metafiles::useBuiltHelper();
     CardData card;
+    card.Label(1)->Visible = false;
     card.NumFond = 2;
     card.BackgroundPicture = m_dir.filePath(u"fond.emf"_s);
-    QVERIFY(TestSupport::writeBytes(card.BackgroundPicture, Metafiles::emf(Qt::blue, 400, 200, {40, 20})));
     const QString logoPath = m_dir.filePath(u"logo.wmf"_s);
-    QVERIFY(TestSupport::writeBytes(logoPath, Metafiles::wmf(Qt::red, 2000, 1000)));
+    QVERIFY(TestSupport::writeBytes(card.BackgroundPicture, Metafiles::emf(Qt::blue, 400, 200, {40, 20}))
+            && TestSupport::writeBytes(logoPath, Metafiles::wmf(Qt::red, 2000, 1000)));
     CardLogo *logo = card.Logo(1);
     logo->setPicture(PictureReader::read(logoPath));
     logo->setStretch(true);
     logo->setSize(1134, 1134);
-    logo->Left = 150;
-    logo->Top = 150;
-    const QString path = m_dir.filePath(u"metafichiers.pdf"_s);
-    QCOMPARE(SheetPrinter::print(job(1), card, QGuiApplication::palette(), {QString(), path}, u"Essai"_s, {}),
+    logo->Left = logo->Top = 150;
+    CardCode *code = card.createCode(1);
+    code->content = u"BEGIN:VCARD\nVERSION:3.0\nN:{Nom};;;;\nFN:{Nom}\nEND:VCARD"_s;
+    code->Left = 1500;
+    code->Top = 400;
+    code->Width = code->Height = 1800;
+    code->BackColor = Colors::White;
+    code->Visible = true;
+    const QStringList names{u"Anaïs"_s, u"Dupont, Fils"_s, u"Zoé"_s};
+    SheetCards cards{3, {u"Nom"_s}, [&](int n) { return QStringList{names.value(n)}; }};
+    const QString path = m_dir.filePath(u"formes.pdf"_s);
+    QCOMPARE(SheetPrinter::print(job(1), card, QGuiApplication::palette(), {QString(), path}, u"Essai"_s, {}, nullptr,
+                                 &cards),
              SheetPrinter::Outcome::Done);
-
-    // One picture a card, the background at the printer's resolution; the
-    // logo is shapes.
+    // Only the backgrounds are pictures, at the printer's resolution; the logo and the codes are shapes, each code
+    // reading back its record.
     const QList<PdfTools::ImageUse> uses = PdfTools::images(path);
-    QCOMPARE(uses.size(), 8);
+    QCOMPARE(uses.size(), 3);
     for (const PdfTools::ImageUse &use : uses)
-        QVERIFY2(use.width > 1000, qPrintable(QString::number(use.width)));
-    const QImage page = PdfTools::render(path, 1, 254);
-    const auto isColour = [&page](int x, int y, QRgb rgb) {
-        const QRgb c = page.pixel(x, y);
-        return qAbs(qRed(c) - qRed(rgb)) < 16 && qAbs(qGreen(c) - qGreen(rgb)) < 16 && qAbs(qBlue(c) - qBlue(rgb)) < 16;
-    };
-    QVERIFY(isColour(220, 270, qRgb(255, 0, 0)));     // the logo of the first card
-    QVERIFY(isColour(600, 500, qRgb(0, 0, 255)));     // its background
-    QVERIFY(isColour(1150, 270, qRgb(255, 0, 0)));    // the logo of the second
+        QCOMPARE(QSize(use.width, use.height), QSize(1985, 1276));
+    const QImage page = PdfTools::render(path, 1, 300);
+    const double pxPerMm = 300 / 25.4;
+    const auto colour = [&](double xMm, double yMm) { return page.pixel(QPointF(xMm * pxPerMm, yMm * pxPerMm).toPoint()); };
+    QVERIFY(qRed(colour(22, 27)) > 230 && qBlue(colour(22, 27)) < 30);  // the first card's logo
+    QVERIFY(qBlue(colour(20, 60)) > 230 && qRed(colour(20, 60)) < 30);  // its background
+    const QString escaped[] = {u"Anaïs"_s, u"Dupont\\, Fils"_s, u"Zoé"_s};
+    for (int n = 0; n < 3; ++n) {
+        const QRectF place(10 + (n % 2) * 93, 15 + (n / 2) * 61, 93, 61);
+        const QImage one = page.copy(QRectF(place.topLeft() * pxPerMm, place.size() * pxPerMm).toRect());
+        QCOMPARE(CodeReader::read(one), u"BEGIN:VCARD\nVERSION:3.0\nN:%1;;;;\nFN:%1\nEND:VCARD"_s.arg(escaped[n]));
+    }
 }
 
 QTEST_MAIN(TestPdfOutput)

@@ -1,42 +1,34 @@
 #pragma once
 
-// Small Windows metafiles made byte by byte: a rectangle filled with one
+// Small Windows metafiles made byte by byte: rectangles filled with one
 // colour, without outline.
 
 #include "platform/Metafile.h"
 
 #include <QByteArray>
 #include <QColor>
-#include <QString>
+#include <QFile>
+#include <QSizeF>
 #include <QtEndian>
 
 #include <initializer_list>
 
 namespace Metafiles {
 
-inline void put16(QByteArray &bytes, int value)
+// Little-endian words of 16 or 32 bits.
+template <typename Word>
+void put(QByteArray &bytes, std::initializer_list<qint64> values)
 {
-    char b[2];
-    qToLittleEndian<qint16>(qint16(value), b);
-    bytes.append(b, 2);
+    for (qint64 v : values) {
+        char b[sizeof(Word)];
+        qToLittleEndian<Word>(Word(v), b);
+        bytes.append(b, sizeof(Word));
+    }
 }
 
-inline void put32(QByteArray &bytes, qint64 value)
+inline qint64 colorRef(const QColor &c)
 {
-    char b[4];
-    qToLittleEndian<quint32>(quint32(value), b);
-    bytes.append(b, 4);
-}
-
-inline void put32s(QByteArray &bytes, std::initializer_list<qint64> values)
-{
-    for (qint64 v : values)
-        put32(bytes, v);
-}
-
-inline quint32 colorRef(const QColor &color)
-{
-    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+    return c.red() | c.green() << 8 | c.blue() << 16;
 }
 
 // `width` x `height` logical units; with the placeable header, at
@@ -45,74 +37,73 @@ inline quint32 colorRef(const QColor &color)
 inline QByteArray wmf(const QColor &fill, int width, int height, bool placeable = true, int unitsPerInch = 1440,
                       const QColor &rightFill = {})
 {
-    QByteArray records;
-    auto record = [&records](int function, std::initializer_list<int> params) {
-        put32(records, 3 + qint64(params.size()));
-        put16(records, function);
-        for (int p : params)
-            put16(records, p);
+    QByteArray r;
+    const auto record = [&r](int function, std::initializer_list<qint64> params) {
+        put<quint32>(r, {3 + qint64(params.size())});
+        put<quint16>(r, {function});
+        put<quint16>(r, params);
     };
-    record(0x020B, {0, 0});                     // window origin (y, x)
-    record(0x020C, {height, width});             // window extent (y, x)
-    put32(records, 7);                           // a solid brush
-    put16(records, 0x02FC);
-    put16(records, 0);
-    put32(records, colorRef(fill));
-    put16(records, 0);
-    record(0x012D, {0});                         // selected
-    record(0x02FA, {5, 0, 0, 0, 0});             // a null pen
-    record(0x012D, {1});                         // selected
+    const auto brush = [&](const QColor &c) { record(0x02FC, {0, colorRef(c) & 0xFFFF, colorRef(c) >> 16, 0}); };
     const int split = rightFill.isValid() ? width / 2 : width;
-    record(0x041B, {height, split, 0, 0});       // rectangle (bottom, right, top, left)
+    record(0x020B, {0, 0});                 // window origin (y, x)
+    record(0x020C, {height, width});         // window extent (y, x)
+    brush(fill);
+    record(0x012D, {0});                     // selected
+    record(0x02FA, {5, 0, 0, 0, 0});         // a null pen, selected
+    record(0x012D, {1});
+    record(0x041B, {height, split, 0, 0});   // rectangle (bottom, right, top, left)
     if (rightFill.isValid()) {
-        put32(records, 7);
-        put16(records, 0x02FC);
-        put16(records, 0);
-        put32(records, colorRef(rightFill));
-        put16(records, 0);
+        brush(rightFill);
         record(0x012D, {2});
         record(0x041B, {height, width, 0, split});
     }
-    record(0x0000, {});                          // end
+    record(0x0000, {});                      // end
     QByteArray bytes;
-    put16(bytes, 1);
-    put16(bytes, 9);
-    put16(bytes, 0x300);
-    put32(bytes, (18 + records.size()) / 2);
-    put16(bytes, 3);
-    put32(bytes, 8);
-    put16(bytes, 0);
-    bytes += records;
+    put<quint16>(bytes, {1, 9, 0x300});
+    put<quint32>(bytes, {(18 + r.size()) / 2});
+    put<quint16>(bytes, {3});
+    put<quint32>(bytes, {8});
+    put<quint16>(bytes, {0});
     if (!placeable)
-        return bytes;
+        return bytes + r;
     QByteArray head;
-    put32(head, 0x9AC6CDD7);
-    for (int v : {0, 0, 0, width, height, unitsPerInch, 0, 0})
-        put16(head, v);
+    put<quint32>(head, {0x9AC6CDD7});
+    put<quint16>(head, {0, 0, 0, width, height, unitsPerInch, 0, 0});
     quint16 sum = 0;
     for (int i = 0; i < 20; i += 2)
         sum ^= qFromLittleEndian<quint16>(head.constData() + i);
-    put16(head, sum);
-    return head + bytes;
+    put<quint16>(head, {sum});
+    return head + bytes + r;
 }
 
 // `width` x `height` device pixels over a frame of `frameMm`.
 inline QByteArray emf(const QColor &fill, int width, int height, const QSizeF &frameMm)
 {
-    QByteArray records;
-    put32s(records, {39, 24, 1, 0, qint64(colorRef(fill)), 0}); // a solid brush
-    put32s(records, {37, 12, 1});                               // selected
-    put32s(records, {37, 12, 0x80000008});                      // the stock null pen
-    put32s(records, {43, 24, 0, 0, width, height});              // rectangle
-    put32s(records, {14, 20, 0, 0, 20});                        // end
-    constexpr int HeaderSize = 88;
+    QByteArray r;
+    put<quint32>(r, {39, 24, 1, 0, colorRef(fill), 0}); // a solid brush, selected
+    put<quint32>(r, {37, 12, 1, 37, 12, 0x80000008});   // and the stock null pen
+    put<quint32>(r, {43, 24, 0, 0, width, height});      // rectangle
+    put<quint32>(r, {14, 20, 0, 0, 20});                 // end
     QByteArray bytes;
-    put32s(bytes, {1, HeaderSize, 0, 0, width - 1, height - 1, 0, 0, qint64(frameMm.width() * 100),
-                   qint64(frameMm.height() * 100), 0x464D4520, 0x10000, HeaderSize + qint64(records.size()), 6});
-    put16(bytes, 2);
-    put16(bytes, 0);
-    put32s(bytes, {0, 0, 0, 1000, 1000, 100, 100});
-    return bytes + records;
+    put<quint32>(bytes, {1, 88, 0, 0, width - 1, height - 1, 0, 0, qint64(frameMm.width() * 100),
+                         qint64(frameMm.height() * 100), 0x464D4520, 0x10000, 88 + r.size(), 6});
+    put<quint16>(bytes, {2, 0});
+    put<quint32>(bytes, {0, 0, 0, 1000, 1000, 100, 100});
+    return bytes + r;
+}
+
+// Writes into `folder` a red WMF "logo.wmf" and a project "wmf.prj" whose
+// only item is that logo, 900 twips square at (120, 120); the project's
+// path, empty on failure.
+inline QString writeProject(const QString &folder)
+{
+    const QString logo = folder + QStringLiteral("/logo.wmf"), project = folder + QStringLiteral("/wmf.prj");
+    QFile l(logo), p(project);
+    const QByteArray text = "[FORMAT]\r\nLongueur=4770\r\nHauteur=3060\r\n[LOGO 1]\r\nTop=120\r\nLeft=120\r\nTag="
+                            + QFile::encodeName(logo) + "\r\nStretch=Vrai\r\nWidth=900\r\nHeight=900\r\n[LOGO]\r\nNombre=1\r\n";
+    const bool ok = l.open(QIODevice::WriteOnly) && l.write(wmf(Qt::red, 1440, 1440)) > 0 && p.open(QIODevice::WriteOnly)
+                    && p.write(text) == text.size();
+    return ok ? project : QString();
 }
 
 // The helper built with the program, for test programs that live elsewhere.

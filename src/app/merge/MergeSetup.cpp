@@ -87,8 +87,10 @@ void MergeSetup::warn(Prompts &prompts, const frmProjet &card)
     if (!list.active())
         return;
     QStringList said;
-    said << MergeCard::unknownFieldsMessage(MergeCard(card.doc().data(), list.columns()).unknownFields())
-         << MergeCard::irregularLinesMessage(list.irregularLines());
+    const MergeCard filling(card.doc().data(), list.columns());
+    said << MergeCard::unknownFieldsMessage(filling.unknownFields())
+         << MergeCard::irregularLinesMessage(list.irregularLines())
+         << MergeCard::unfitCodesMessage(filling.unfitRecords(list.count(), [&list](int n) { return list.record(n); }));
     said.removeAll(QString());
     if (!said.isEmpty())
         prompts.msgBox(said.join(QStringLiteral("\r\n")), Msg::Exclamation);

@@ -51,13 +51,31 @@ QStringList rows(const CardDocument &card)
             list.append(itemKey({CardItemRef::LogoItem, i}) + separator() + QStringLiteral("Logo image n°")
                         + QString::number(i));
     }
+    for (int i = 1; i <= card.codeCount(); ++i) {
+        if (const CardCode *code = card.visibleCode(i))
+            list.append(itemKey({CardItemRef::CodeItem, i}) + separator() + CardCode::kindName(code->kind));
+    }
     return list;
 }
 
 QString itemKey(CardItemRef item)
 {
-    return (item.kind == CardItemRef::LabelItem ? QStringLiteral("Lb") : QStringLiteral("Lg"))
-           + QString::number(item.index);
+    static const char *const prefixes[] = {"Lb", "Lg", "Cd"};
+    return QLatin1String(prefixes[item.kind]) + QString::number(item.index);
+}
+
+int selectionKind(CardItemRef::Kind kind)
+{
+    return int(kind) + 1;
+}
+
+CardItemRef::Kind kindOf(int selectionKind)
+{
+    switch (selectionKind) {
+    case 1: return CardItemRef::LabelItem;
+    case 3: return CardItemRef::CodeItem;
+    default: return CardItemRef::LogoItem;
+    }
 }
 
 int findRow(const QComboBox &list, const QString &key)

@@ -17,11 +17,17 @@ namespace PanelSelection {
 
 // The rows of a card's object list: "Lb" + index + " | " + text for each
 // visible label, a row of 40 "-", then "Lg" + index + " | Logo image n°" +
-// index for each visible logo, all in index order.
+// index for each visible logo, then "Cd" + index + " | " + kind for each
+// visible code, all in index order.
 QStringList rows(const CardDocument &card);
 
-// The item part of an item's row ("Lb12").
+// The item part of an item's row ("Lb12", "Lg2", "Cd1").
 QString itemKey(CardItemRef item);
+
+// The panel's kind of selection for an item kind (1 label, 2 logo, 3
+// code), and back.
+int selectionKind(CardItemRef::Kind kind);
+CardItemRef::Kind kindOf(int selectionKind);
 
 // The number of an object-list row: the digits from the third character up
 // to the blank before " | " ("Lb12 | Atelier" gives 12); nothing for a row

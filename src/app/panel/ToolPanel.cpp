@@ -74,7 +74,7 @@ void ToolPanel::wire()
     for (int i = 0; i <= 1; ++i)
         connect(m_check2[std::size_t(i)], &QCheckBox::clicked, this,
                 report(QStringLiteral("Check2_Click"), i, [this](int index) { Check2_Click(index); }));
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= 9; ++i)
         connect(m_boutons[std::size_t(i)], &Xp_Bouton::Click, this,
                 report(QStringLiteral("Bouton_Click"), i, [this](int index) { Bouton_Click(index); }));
     for (int i = 0; i <= 6; ++i)
@@ -210,7 +210,7 @@ void ToolPanel::showSelection()
     const int row = PanelSelection::findRow(*m_objets, key);
     if (row >= 0 && row != m_objets->currentIndex()) {
         m_objets->setCurrentIndex(row);
-        SelectionKind = item->kind == CardItemRef::LabelItem ? 1 : 2;
+        SelectionKind = PanelSelection::selectionKind(item->kind);
     }
 }
 
@@ -335,7 +335,7 @@ QWidget *ToolPanel::PictA(int index) const
 
 Xp_Bouton *ToolPanel::Bouton(int index) const
 {
-    return index >= 1 && index <= 8 ? m_boutons[std::size_t(index)] : nullptr;
+    return index >= 1 && index <= 9 ? m_boutons[std::size_t(index)] : nullptr;
 }
 
 QCheckBox *ToolPanel::Check1(int index) const

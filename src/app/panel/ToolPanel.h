@@ -64,7 +64,8 @@ public:
     QToolButton *Option(int index) const;
     Xp_Bouton *Palette(int index) const;
 
-    // Selection kind chosen in the object list: 0 none yet, 1 label, 2 logo.
+    // Selection kind chosen in the object list: 0 none yet, 1 label, 2 logo,
+    // 3 code.
     int SelectionKind = 0;
 
     // Handlers, each given its control's index.
@@ -126,7 +127,7 @@ private:
 
     TabStrip *m_tab1 = nullptr;
     std::array<QWidget *, 5> m_pages{};       // 1..4
-    std::array<Xp_Bouton *, 9> m_boutons{};   // 1..8
+    std::array<Xp_Bouton *, 10> m_boutons{};  // 1..9
     QLineEdit *m_textA = nullptr;
     std::array<QCheckBox *, 4> m_check1{};
     std::array<QCheckBox *, 2> m_check2{};

@@ -109,6 +109,7 @@ void ToolPanel::Bouton_Click(int index)
         if (m_orientation)
             Option_Click(*m_orientation);
         break;
+    case Command::AddCode: emit commandRequested(Command::AddCode); break;
     case Command::CancelGradient: {
         // Back to the card's background picture if it has one, else to the
         // default background. The card's background kind follows what it
@@ -141,6 +142,9 @@ void ToolPanel::Objets_Click()
     if (text.startsWith(QStringLiteral("Lb"))) {
         SelectionKind = 1;
         m_card->Label_Click(*n);
+    } else if (text.startsWith(QStringLiteral("Cd"))) {
+        SelectionKind = 3;
+        m_card->Code_Click(*n);
     } else {
         SelectionKind = 2;
         m_card->Logo_Click(*n);
@@ -164,7 +168,7 @@ void ToolPanel::moveSelected(int button)
     const std::optional<int> n = PanelSelection::rowNumber(m_objets->currentText());
     if (!m_card || step <= 0 || !n)
         return;
-    const CardItemRef item{SelectionKind == 1 ? CardItemRef::LabelItem : CardItemRef::LogoItem, *n};
+    const CardItemRef item{PanelSelection::kindOf(SelectionKind), *n};
     const std::optional<QRectF> rect = m_card->doc().itemRect(item);
     if (!rect)
         return;

@@ -135,6 +135,8 @@ void ToolPanel::buildToolsPage(QWidget *page)
     m_check1[1] = new QCheckBox(text("Sauvegarde automatique"), page);
     for (int i : {2, 0, 1})
         column->addWidget(m_check1[std::size_t(i)]);
+    column->addWidget(separator(page));
+    button(9, " Ajouter un code", "Insérer un QR code ou un code-barres");
     column->addStretch(1);
 }
 
