@@ -12,7 +12,7 @@ PACKAGES=(
   adwaita-icon-theme fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick xdotool
   libcups2-dev cups printer-driver-cups-pdf poppler-utils
-  libwmf-dev libemf2svg-dev libzint-dev zbar-tools dmtx-utils
+  libwmf-dev libemf2svg-dev libzint-dev libqpdf-dev zbar-tools dmtx-utils
   python3
   fp-utils desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev
   man-db

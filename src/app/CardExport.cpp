@@ -11,6 +11,9 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "platform/Units.h"
+#include "platform/DialogRunner.h"
+#include "printing/ShopPdf.h"
+#include "printing/frmShopPdf.h"
 
 CardExport::CardExport(const Services &services, CommonDialog &dialog)
     : m_services(services), m_dialog(dialog)
@@ -29,15 +32,10 @@ QImage CardExport::Fusion_Carte(frmProjet &card, bool forPrinting)
 
 bool CardExport::Fusion_Export(const frmProjet &card, const QImage &image)
 {
-    m_dialog.FileName = card.Caption() + QStringLiteral(".bmp");
-    m_dialog.InitDir = QStringLiteral("..");
-    m_dialog.CancelError = true;
-    m_dialog.DialogTitle = QStringLiteral("Exporter le projet sous...");
-    m_dialog.Filter = QStringLiteral("Format Bitmap (*.bmp)|*.bmp|");
-    m_dialog.FilterIndex = 1;
-    if (!m_dialog.ShowSave() || m_dialog.FileName.isEmpty())
+    const QString path = askSavePath(card.Caption() + QStringLiteral(".bmp"), QStringLiteral("Exporter le projet sous..."),
+                                     QStringLiteral("Format Bitmap (*.bmp)|*.bmp|"));
+    if (path.isEmpty())
         return false;
-    const QString path = m_dialog.FileName;
     const QString refusal = OutputFile::refusal(path, {card.filePath()});
     if (!refusal.isEmpty()) {
         m_services.prompts->msgBox(refusal, Msg::Exclamation);
@@ -53,6 +51,22 @@ bool CardExport::Fusion_Export(const frmProjet &card, const QImage &image)
 void CardExport::exportBmp(frmProjet &card)
 {
     Fusion_Export(card, Fusion_Carte(card, false));
+}
+
+void CardExport::exportForShop(frmProjet &card, QWidget &frame, DialogRunner &runner)
+{
+    frmShopPdf options(frame);
+    if (runner.run(options) != QDialog::Accepted)
+        return;
+    const QString path = askSavePath(card.Caption() + QStringLiteral(".pdf"), QStringLiteral("Exporter pour l'imprimeur"),
+                                     QStringLiteral("Document PDF (*.pdf)|*.pdf|"));
+    if (path.isEmpty())
+        return;
+    QString error = OutputFile::refusal(path, {card.filePath()});
+    if (error.isEmpty())
+        ShopPdf::write(card.doc().data(), path, options.options(), card.palette(), card.Caption(), error);
+    if (!error.isEmpty())
+        m_services.prompts->msgBox(error, Msg::Exclamation);
 }
 
 void CardExport::openInEditor(frmProjet &card)
@@ -73,6 +87,19 @@ void CardExport::copyToClipboard(frmProjet &card)
     if (m_services.clipboard)
         m_services.clipboard->setImage(image);
     m_services.prompts->msgBox(QStringLiteral("Le projet est disponible dans le presse-papier."), Msg::Information);
+}
+
+QString CardExport::askSavePath(const QString &fileName, const QString &title, const QString &filter)
+{
+    m_dialog.FileName = fileName;
+    m_dialog.InitDir = QStringLiteral("..");
+    m_dialog.CancelError = true;
+    m_dialog.DialogTitle = title;
+    m_dialog.Filter = filter;
+    m_dialog.FilterIndex = 1;
+    if (!m_dialog.ShowSave())
+        return {};
+    return m_dialog.FileName;
 }
 
 void CardExport::reportUnwritten(const QString &path)

@@ -6,6 +6,8 @@
 #include <QString>
 
 class CommonDialog;
+class DialogRunner;
+class QWidget;
 class frmProjet;
 struct Services;
 
@@ -36,9 +38,14 @@ public:
     void exportBmp(frmProjet &card);
     void openInEditor(frmProjet &card);
     void copyToClipboard(frmProjet &card);
+    // "Exporter pour l'imprimeur (PDF)...": the bleed and crop marks asked
+    // in a dialog over `frame`, then the file, then the print shop's PDF.
+    void exportForShop(frmProjet &card, QWidget &frame, DialogRunner &runner);
 
 private:
     void reportUnwritten(const QString &path);
+    // The save dialog proposing `fileName`; the path chosen, or empty.
+    QString askSavePath(const QString &fileName, const QString &title, const QString &filter);
 
     const Services &m_services;
     CommonDialog &m_dialog;

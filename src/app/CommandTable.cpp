@@ -72,6 +72,7 @@ std::vector<MenuItem> buildMenuItems()
         {M::Tools, 10, "Nettoyer le presse-papier", nullptr, C::ClearClipboard},
         {M::Tools, 11, "-", nullptr, {}},
         {M::Tools, 12, "Ajouter un code...", nullptr, C::AddCode},
+        {M::Tools, 13, "Exporter pour l'imprimeur (PDF)...", nullptr, C::ExportShopPdf},
 
         {M::Palette, 0, "Réinitialiser le fond", nullptr, C::ResetBackground},
         {M::Palette, 1, "-", nullptr, {}},

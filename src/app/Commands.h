@@ -37,6 +37,8 @@ enum class Command {
     CentreAcrossCard, CentreOnCard, CentreDownCard, ToggleAutosave,
     // Codes (Tools menu, tool panel)
     AddCode,
+    // The card for a print shop (Tools menu)
+    ExportShopPdf,
 };
 
 // The menu arrays, in the order of the menu bar, then the scanner submenu

@@ -8,6 +8,7 @@
 #include "platform/OutputFile.h"
 #include "platform/PictureWriter.h"
 #include "platform/Units.h"
+#include "printing/ShopPdf.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +27,8 @@ namespace {
 
 const QString ExportOption = QStringLiteral("--export");
 const QString DpiOption = QStringLiteral("--dpi");
+const QString BleedOption = QStringLiteral("--bleed");
+const QString CropMarksOption = QStringLiteral("--crop-marks");
 constexpr int MinDpi = 72;
 constexpr int MaxDpi = 1200;
 
@@ -34,6 +37,8 @@ struct Request {
     QString project;
     std::optional<int> dpi;
     CommandLine::MergeRequest merge;
+    std::optional<double> bleed;
+    bool cropMarks = false;
 };
 
 // The request, or the French message telling what is wrong with it.
@@ -59,6 +64,17 @@ std::optional<Request> parse(const QStringList &args, QString &error)
                 return std::nullopt;
             }
             request.dpi = dpi;
+        } else if (isOption(arg, BleedOption)) {
+            bool ok = false;
+            const double mm =
+                optionValue(args, i, BleedOption, value) ? QString(value).replace(u',', u'.').toDouble(&ok) : 0;
+            if (!ok || !(mm >= 0 && mm <= ShopPdf::MaxBleedMm)) {
+                error = QStringLiteral("Le fond perdu (--bleed) doit être un nombre de millimètres de 0 à 5.");
+                return std::nullopt;
+            }
+            request.bleed = mm;
+        } else if (arg == CropMarksOption) {
+            request.cropMarks = true;
         } else if (CommandLine::readMergeOption(args, i, request.merge, error)) {
             if (!error.isEmpty())
                 return std::nullopt;
@@ -143,9 +159,14 @@ int run(const QStringList &args)
     const std::optional<Request> request = parse(args, error);
     if (!request)
         return fail(error);
+    const bool shop = QFileInfo(request->output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     const QByteArray format = formatOf(request->output);
-    if (format.isEmpty())
-        return fail(QStringLiteral("Le fichier image doit se terminer par .bmp ou .png : ") + request->output);
+    if (format.isEmpty() && !shop)
+        return fail(QStringLiteral("Le fichier image doit se terminer par .bmp, .png ou .pdf : ") + request->output);
+    if (!shop && (request->bleed || request->cropMarks))
+        return fail(QStringLiteral("Les options --bleed et --crop-marks ne vont qu'avec un fichier .pdf."));
+    if (shop && (request->dpi || !request->merge.list.isEmpty()))
+        return fail(QStringLiteral("Le PDF pour l'imprimeur ne prend ni --dpi ni --merge."));
     const QString refusal = OutputFile::refusal(request->output, {request->project, request->merge.list});
     if (!refusal.isEmpty())
         return fail(refusal);
@@ -155,6 +176,14 @@ int run(const QStringList &args)
     if (!CommandLine::loadProject(request->project, card, loadError))
         return fail(loadError);
 
+    if (shop) {
+        QString error;
+        const ShopPdf::Options options{request->bleed.value_or(3.0), request->cropMarks};
+        return ShopPdf::write(card, request->output, options, QGuiApplication::palette(),
+                              QFileInfo(request->project).completeBaseName(), error)
+                   ? 0
+                   : fail(error);
+    }
     const double tpp = request->dpi ? Units::TwipsPerInch / *request->dpi : Units::ScreenTwipsPerPixel;
     if (!request->merge.list.isEmpty())
         return exportRecords(*request, card, tpp, format);

@@ -291,6 +291,7 @@ void frmMenu::runTools(std::optional<Command> command)
     case Command::ExportBmp: CardExport(m_services, m_dialog).exportBmp(*card); break;
     case Command::OpenInEditor: CardExport(m_services, m_dialog).openInEditor(*card); break;
     case Command::CopyToClipboard: CardExport(m_services, m_dialog).copyToClipboard(*card); break;
+    case Command::ExportShopPdf: CardExport(m_services, m_dialog).exportForShop(*card, *this, dialogRunner()); break;
     default: break;
     }
     // The dialogs and messages ran their own event loops: the card is

@@ -119,7 +119,7 @@ void tst_commands::tableLookups()
         {M::File, 1, C::OpenProject}, {M::File, 10, C::PrintPreview}, {M::File, 3, {}}, {M::File, 7, {}},
         {M::File, 14, {}}, {M::Help, 5, {}}, {M::Help, 8, C::About}, {M::Edit, 7, C::EditItem},
         {M::Logo, 0, C::EditItem}, {M::Logo, 2, C::ChangeLogoPicture}, {M::Label, 12, C::DeleteItem},
-        {M::Label, -1, {}}, {M::Tools, 11, {}}, {M::Tools, 12, C::AddCode}, {M::Code, 0, C::EditItem},
+        {M::Label, -1, {}}, {M::Tools, 11, {}}, {M::Tools, 12, C::AddCode}, {M::Tools, 13, C::ExportShopPdf}, {M::Code, 0, C::EditItem},
         {M::Code, 2, {}}, {M::Code, 10, C::SendToBack}};
     for (const auto &[menu, index, expected] : items)
         QVERIFY2(command(menu, index) == expected, qPrintable(arrayName(menu) + QString::number(index)));

@@ -2,16 +2,19 @@
 // box and style boxes, the gradient swatches and background buttons; the label and logo menus, the label text editor
 // and the logo resize dialog, whose choices reach the item, the selection frame and the panel only on "Ok".
 #include "AppTestFrame.h"
+#include "PdfTools.h"
 #include "app/panel/PositionFields.h"
 
 #include "app/panel/ColorSwatch.h"
 #include "app/panel/PanelSelection.h"
 #include "editor/frmCode.h"
 #include "editor/frmEditer.h"
+#include "printing/frmShopPdf.h"
 #include "imaging/frmRedim.h"
 #include "widgets/Xp_Bouton.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,6 +44,7 @@ private slots:
     void nothingWithoutCardOrSelection();
     void itemDialogs();
     void codes();
+    void exportForAPrintShop();
 };
 
 void tst_panel::rowNumbers()
@@ -365,6 +369,26 @@ void tst_panel::codes()
     QVERIFY(c.card->history().count() == 5 && !c.card->doc().visibleCode(1));
     c.card->history().redo();
     QVERIFY(c.card->doc().visibleCode(1));
+}
+
+void tst_panel::exportForAPrintShop()
+{
+    // Tools 13: the bleed and crop marks asked first, then the file; cancelled, nothing more is asked.
+    CardFixture c;
+    const QString pdf = c.dir.filePath(u"imprimeur.pdf"_s);
+    c.frame->Mnu_OutOutils_Click(13);
+    QCOMPARE(c.dialogs.modalDialogs, QStringList{u"frmShopPdf"_s});
+    QVERIFY(c.prompts.dialogs.empty());
+    c.answer<frmShopPdf>([](frmShopPdf &d) {
+        d.bleedBox()->setValue(2);
+        d.cropMarksBox()->setChecked(true);
+        d.button(0)->click();
+    });
+    c.prompts.queueFile(pdf);
+    c.frame->Mnu_OutOutils_Click(13);
+    // The card (84,1 x 54 mm) with 2 mm of bleed and 6 mm of margin on every side.
+    QVERIFY(c.prompts.messages.empty());
+    QCOMPARE(PdfTools::pageSizeMm(pdf).toSize(), QSize(100, 70));
 }
 
 QTEST_MAIN(tst_panel)

@@ -205,7 +205,11 @@ void tst_processes::refusals_data()
     const auto row = [](const char *name, const QStringList &args,
                         const QString &message) { QTest::newRow(name) << args << message; };
     row("export as JPEG", {u"--export"_s, m_dir.filePath(u"x.jpg"_s), m_project},
-        u"doit se terminer par .bmp ou .png"_s);
+        u"doit se terminer par .bmp, .png ou .pdf"_s);
+    row("bleed beyond 5 mm", {u"--export"_s, pdf, u"--bleed"_s, u"5,5"_s, m_project},
+        u"Le fond perdu (--bleed) doit être un nombre de millimètres de 0 à 5."_s);
+    row("crop marks on a picture", {u"--export"_s, m_dir.filePath(u"x.png"_s), u"--crop-marks"_s, m_project},
+        u"Les options --bleed et --crop-marks ne vont qu'avec un fichier .pdf."_s);
     row("unknown option", {u"--print-pdf"_s, pdf, u"--couleur"_s, m_project}, u"Option inconnue : --couleur"_s);
     row("unknown format", {u"--print-pdf"_s, pdf, u"--format"_s, u"Herma"_s, m_project},
         u"Le format \"Herma\" n'existe pas dans %1."_s.arg(m_dir.filePath(u"formats.ini"_s)));

@@ -1,6 +1,7 @@
 // Print jobs written to PDF files, checked from the files themselves with
 // poppler's tools: pages, paper, card positions, text, pictures.
 #include "printing/PrintArtwork.h"
+#include "printing/ShopPdf.h"
 #include "printing/SheetCards.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetPrinter.h"
@@ -110,6 +111,7 @@ private slots:
     void artworkResolution();
     void mergedCardsFillSheetsRowByRow();
     void shapesFilledFromRecords();
+    void printShopPdf();
 
 private:
     TestSupport::TempAppDir m_dir;
@@ -311,6 +313,37 @@ void TestPdfOutput::shapesFilledFromRecords()
         const QImage one = page.copy(QRectF(place.topLeft() * pxPerMm, place.size() * pxPerMm).toRect());
         QCOMPARE(CodeReader::read(one), u"BEGIN:VCARD\nVERSION:3.0\nN:%1;;;;\nFN:%1\nEND:VCARD"_s.arg(escaped[n]));
     }
+}
+
+void TestPdfOutput::printShopPdf()
+{
+    // The card alone at its design size (84 x 54 mm), 3 mm of bleed and 6 mm for the crop marks on every side.
+    const QString path = m_dir.filePath(u"imprimeur.pdf"_s);
+    QString error;
+    QVERIFY(ShopPdf::write(testCard(), path, {3, true}, QGuiApplication::palette(), u"Essai"_s, error));
+    const QString boxes = PdfTools::run(u"pdfinfo"_s, {u"-box"_s, path});
+    const auto box = [&boxes](const QString &name) {
+        const QRegularExpression numbers(name + uR"(:\s+([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+))"_s);
+        const QRegularExpressionMatch m = numbers.match(boxes);
+        QList<int> mm;
+        for (int i = 1; i <= 4; ++i)
+            mm.append(qRound(m.captured(i).toDouble() * 25.4 / 72));
+        return mm;
+    };
+    QCOMPARE(box(u"MediaBox"_s), (QList<int>{0, 0, 102, 72}));
+    QCOMPARE(box(u"BleedBox"_s), (QList<int>{6, 6, 96, 66}));
+    QCOMPARE(box(u"TrimBox"_s), (QList<int>{9, 9, 93, 63}));
+    QCOMPARE(PdfTools::text(path).count(u"Jeanne Duval"_s), 1);
+    // The background goes on over the bleed; the marks lie beyond it, on the card's edges, and the margin is paper.
+    const QImage page = PdfTools::render(path, 1, 254); // 10 pixels a millimetre
+    const auto navy = [](QRgb c) { return qRed(c) < 20 && qBlue(c) > 40; };
+    QVERIFY(navy(page.pixel(70, 300)) && navy(page.pixel(300, 65)) && navy(page.pixel(950, 650)));
+    QCOMPARE(page.pixel(30, 300), qRgb(255, 255, 255));
+    for (const QPoint mark : {QPoint(90, 30), QPoint(30, 90), QPoint(930, 690), QPoint(990, 630)})
+        QVERIFY2(qGray(page.pixel(mark)) < 200, qPrintable(u"%1,%2"_s.arg(mark.x()).arg(mark.y())));
+    // Without bleed nor marks the page is the card.
+    QVERIFY(ShopPdf::write(testCard(), path, {0, false}, QGuiApplication::palette(), u"Essai"_s, error));
+    QCOMPARE(PdfTools::pageSizeMm(path).toSize(), QSize(84, 54));
 }
 
 QTEST_MAIN(TestPdfOutput)
