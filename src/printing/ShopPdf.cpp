@@ -93,9 +93,11 @@ QPDFObjectHandle::Rectangle pdfRect(const QRectF &mm, double topPt)
 bool setBoxes(const QString &in, const QString &out, const QRectF &trim, const QRectF &bleed)
 {
     try {
+        // The library keeps the names it is given: they live as long as it.
+        const QByteArray inName = QFile::encodeName(in), outName = QFile::encodeName(out);
         QPDF pdf;
         pdf.setSuppressWarnings(true);
-        pdf.processFile(QFile::encodeName(in).constData());
+        pdf.processFile(inName.constData());
         const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
         if (pages.size() != 1)
             return false;
@@ -105,7 +107,7 @@ bool setBoxes(const QString &in, const QString &out, const QRectF &trim, const Q
         const double top = page.getKey("/MediaBox").getArrayAsRectangle().ury;
         page.replaceKey("/TrimBox", QPDFObjectHandle::newArray(pdfRect(trim, top)));
         page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(pdfRect(bleed, top)));
-        QPDFWriter writer(pdf, QFile::encodeName(out).constData());
+        QPDFWriter writer(pdf, outName.constData());
         writer.write();
         return true;
     } catch (const std::exception &) {
