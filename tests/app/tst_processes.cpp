@@ -396,7 +396,7 @@ void tst_processes::editsUndoneThenSaved()
         for (int attempt = 0; attempt < 4; ++attempt) {
             if (!keys({u"ctrl+s"_s}))
                 return false;
-            if (QTest::qWaitFor([&] { return QFile::exists(path); }, 5000))
+            if (QTest::qWaitFor([&] { return QFile::exists(path); }, 10000))
                 return true;
         }
         return false;
