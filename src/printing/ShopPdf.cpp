@@ -1,5 +1,6 @@
 #include "ShopPdf.h"
 
+#include "PdfBoxes.h"
 #include "PrintArtwork.h"
 #include "document/CardRenderer.h"
 #include "platform/AtomicFile.h"
@@ -11,11 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryFile>
-
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
 #include <sys/stat.h>
 
@@ -80,39 +76,9 @@ void drawCropMarks(QPainter &painter, const QRectF &trimPx, double pxPerMm, doub
     painter.restore();
 }
 
-// A rectangle in millimetres from the top left corner of a page whose top
-// edge is `topPt` points up, as PDF points from the bottom left corner.
-QPDFObjectHandle::Rectangle pdfRect(const QRectF &mm, double topPt)
+PdfBoxes::Rect points(const QRectF &mm)
 {
-    return {mm.left() * PointsPerMm, topPt - mm.bottom() * PointsPerMm, mm.right() * PointsPerMm,
-            topPt - mm.top() * PointsPerMm};
-}
-
-// Copies the one-page PDF `in` to `out` with the page's TrimBox and
-// BleedBox set.
-bool setBoxes(const QString &in, const QString &out, const QRectF &trim, const QRectF &bleed)
-{
-    try {
-        // The library keeps the names it is given: they live as long as it.
-        const QByteArray inName = QFile::encodeName(in), outName = QFile::encodeName(out);
-        QPDF pdf;
-        pdf.setSuppressWarnings(true);
-        pdf.processFile(inName.constData());
-        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
-        if (pages.size() != 1)
-            return false;
-        QPDFObjectHandle page = pages.front().getObjectHandle();
-        // The drawing hangs from the top of the page as written, whose size
-        // is a whole number of points.
-        const double top = page.getKey("/MediaBox").getArrayAsRectangle().ury;
-        page.replaceKey("/TrimBox", QPDFObjectHandle::newArray(pdfRect(trim, top)));
-        page.replaceKey("/BleedBox", QPDFObjectHandle::newArray(pdfRect(bleed, top)));
-        QPDFWriter writer(pdf, outName.constData());
-        writer.write();
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    return {mm.left() * PointsPerMm, mm.top() * PointsPerMm, mm.right() * PointsPerMm, mm.bottom() * PointsPerMm};
 }
 
 } // namespace
@@ -175,7 +141,8 @@ bool write(const CardData &card, const QString &path, const Options &options, co
             drawCropMarks(painter, QRectF(trim.topLeft() * pxPerMm, trim.size() * pxPerMm), pxPerMm, bleed);
         painter.end();
     }
-    if (!setBoxes(drawn.fileName(), boxed.fileName(), trim, bleedBox)) {
+    if (!PdfBoxes::copyWithBoxes(QFile::encodeName(drawn.fileName()).toStdString(),
+                                 QFile::encodeName(boxed.fileName()).toStdString(), points(trim), points(bleedBox))) {
         error = unwritten;
         return false;
     }
