@@ -41,14 +41,3 @@ std::optional<CardCode::Correction> CardCode::correctionFromKey(const QString &k
     }
     return std::nullopt;
 }
-
-void CardCode::copyLookFrom(const CardCode &other)
-{
-    kind = other.kind;
-    content = other.content;
-    correction = other.correction;
-    Width = other.Width;
-    Height = other.Height;
-    ForeColor = other.ForeColor;
-    BackColor = other.BackColor;
-}

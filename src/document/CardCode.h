@@ -43,7 +43,5 @@ public:
     static QChar correctionKey(Correction correction);
     static std::optional<Correction> correctionFromKey(const QString &key);
 
-    // Copies kind, content, correction, size and colours from `other`.
-    void copyLookFrom(const CardCode &other);
     bool operator==(const CardCode &) const = default;
 };

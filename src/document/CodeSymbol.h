@@ -42,9 +42,6 @@ public:
     // the area's height.
     void paint(QPainter &painter, const QRectF &area, OleColor foreColor, OleColor backColor) const;
 
-    // Twips per module of a new code (0,5 mm).
-    static constexpr double DefaultModuleTwips = 28.35;
-
 private:
     QString m_error;
     int m_columns = 0;
