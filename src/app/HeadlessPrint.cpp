@@ -8,6 +8,7 @@
 #include "document/PlaceholderPicture.h"
 #include "printing/PaperSizes.h"
 #include "printing/PrintSettings.h"
+#include "printing/PrinterChoice.h"
 #include "printing/SheetPrinter.h"
 #include "platform/OutputFile.h"
 
@@ -246,14 +247,25 @@ int run(const QStringList &args, const QString &appDir)
                         + QStringLiteral("\" n'a aucune fiche à imprimer."));
     }
 
-    QString detail;
+    // A printer named here must exist; otherwise the one chosen in the
+    // program, or the default one. Either is calibrated; a PDF never is.
+    SheetPrinter::Destination destination{request->printer, request->pdf};
+    const QString chosen = request->printer.isEmpty() ? PrinterChoice::remembered(appDir) : request->printer;
+    if (request->pdf.isEmpty()) {
+        destination = PrinterChoice::destination(appDir, chosen);
+        destination.orDefault = request->printer.isEmpty();
+    }
+    SheetPrinter::Report report;
     const SheetPrinter::Outcome outcome =
-        SheetPrinter::print(*job, card, QGuiApplication::palette(), {request->printer, request->pdf},
-                            QFileInfo(request->project).completeBaseName(), {}, &detail, cards ? &*cards : nullptr);
+        SheetPrinter::print(*job, card, QGuiApplication::palette(), destination,
+                            QFileInfo(request->project).completeBaseName(), {}, &report, cards ? &*cards : nullptr);
     if (merge)
         merge->warnRecords();
     if (outcome != SheetPrinter::Outcome::Done)
-        return fail(outcomeMessage(outcome, *request, detail));
+        return fail(outcomeMessage(outcome, *request, report.detail));
+    if (report.fellBack)
+        CommandLine::warn(QStringLiteral("L'imprimante \"%1\" n'existe plus : l'impression est allée à \"%2\".")
+                              .arg(chosen, report.printer));
     return 0;
 }
 

@@ -114,7 +114,7 @@ namespace Settings {
 
 QString filePath(const QString &appDir)
 {
-    return AppPaths::join(appDir, QStringLiteral("\\Brivadune.ini"));
+    return AppPaths::settingsFile(appDir);
 }
 
 Values readValues(const ProfileFile &file, int tabCount)

@@ -9,6 +9,7 @@
 #include "ItemCommands.h"
 #include "ScanCommands.h"
 #include "frmAbout.h"
+#include "printing/frmPrint.h"
 #include "cardwindow/frmProjet.h"
 #include "panel/ToolPanel.h"
 #include "platform/AppPaths.h"
@@ -36,8 +37,6 @@ std::optional<ImageEffect> paletteEffect(Command command)
 }
 
 // The printer set-up dialog (0x40) returning an information context (0x200).
-constexpr int PrinterSetupFlags = 0x240;
-
 const char *const NoProject = "Aucun projet en cours d'utilisation.";
 
 } // namespace
@@ -200,10 +199,7 @@ void frmMenu::runFile(Command command)
         if (card)
             Sauver_unProjet(true);
         break;
-    case Command::PrinterSetup:
-        m_dialog.Flags = PrinterSetupFlags;
-        m_dialog.ShowPrinter();
-        break;
+    case Command::PrinterSetup: printWindow().printerSetup(); break;
     case Command::PrintPreview:
     case Command::Print:
         if (card)

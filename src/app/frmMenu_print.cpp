@@ -9,11 +9,21 @@
 #include "printing/frmPrint.h"
 
 #include <QPointer>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int StatusMessageMs = 8000;
+
+} // namespace
 
 frmPrint &frmMenu::printWindow()
 {
-    if (!m_print)
+    if (!m_print) {
         m_print = new frmPrint(m_services, m_dialog, [this](QDialog &dialog) { return runModal(dialog); }, this);
+        // A job handed to the printer is said for a few seconds.
+        m_print->setStatusReporter([this](const QString &text) { statusBar()->showMessage(text, StatusMessageMs); });
+    }
     return *m_print;
 }
 

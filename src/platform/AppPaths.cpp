@@ -107,4 +107,9 @@ QString join(const QString &appDir, const QString &relative)
     return folder + u'/' + name;
 }
 
+QString settingsFile(const QString &appDir)
+{
+    return join(appDir, QStringLiteral("\\Brivadune.ini"));
+}
+
 } // namespace AppPaths

@@ -33,4 +33,7 @@ bool projectsInDocuments(const QString &appDir);
 // separates the two.
 QString join(const QString &appDir, const QString &relative);
 
+// The program's settings file, "Brivadune.ini" in the application folder.
+QString settingsFile(const QString &appDir);
+
 } // namespace AppPaths

@@ -3,8 +3,11 @@
 #include "Colors.h"
 #include "Prompts.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QPrinter;
 
@@ -45,6 +48,19 @@ public:
     // Printer dialog: the printer it sets up (QtPrompts uses one of its own
     // when none is given).
     QPrinter *printer = nullptr;
+
+    // Printer set-up (Flags with PrintSetup): the CUPS queues offered and
+    // the one chosen, the paper (one of PaperCodes, shown as PaperNames),
+    // its source (one of what sourcesOf gives for the printer; empty: the
+    // printer's own choice) and the orientation (1 portrait, 2 landscape).
+    QStringList Printers;
+    QString PrinterName;
+    QStringList PaperNames;
+    QList<int> PaperCodes;
+    int PaperSize = 9;
+    QString PaperSource;
+    int Orientation = 1;
+    std::function<QStringList(const QString &printer)> sourcesOf;
 
     bool ShowOpen();
     bool ShowSave();

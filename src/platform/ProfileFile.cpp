@@ -169,6 +169,18 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
     s->append(Entry{keyName, text, true});
 }
 
+void ProfileFile::removeSection(const QString &section)
+{
+    const Name name{section.trimmed()};
+    std::erase_if(m_sections, [&name](const Section &s) { return Name{s.name} == name; });
+    m_sectionIndex.clear();
+    for (int i = 0; i < int(m_sections.size()); ++i) {
+        const Name folded{m_sections[std::size_t(i)].name};
+        if (!m_sectionIndex.contains(folded))
+            m_sectionIndex.insert(folded, i);
+    }
+}
+
 void ProfileFile::clear()
 {
     m_preamble.clear();

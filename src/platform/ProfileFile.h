@@ -38,6 +38,8 @@ public:
     QStringList keys(const QString &section) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
+    // Removes every section of that name with its keys.
+    void removeSection(const QString &section);
     // Removes every section and key (the next save writes an empty file).
     void clear();
 

@@ -1,6 +1,7 @@
 #include "QtPrompts.h"
 
 #include "CommonDialog.h"
+#include "PrinterSetupDialog.h"
 
 #include <algorithm>
 
@@ -12,7 +13,6 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -203,15 +203,15 @@ bool QtPrompts::doDialog(CommonDialog &dialog, DialogKind kind)
     case DialogKind::Color: return runColorDialog(m_parent, dialog);
     case DialogKind::Font: return runFontDialog(m_parent, dialog);
     case DialogKind::Printer: {
+        if (dialog.Flags & CommonDialog::PrintSetup) {
+            PrinterSetupDialog dlg(dialog, m_parent);
+            return dlg.exec() == QDialog::Accepted;
+        }
         QPrinter *printer = dialog.printer;
         if (!printer) {
             if (!m_printer)
                 m_printer = std::make_unique<QPrinter>();
             printer = m_printer.get();
-        }
-        if (dialog.Flags & CommonDialog::PrintSetup) {
-            QPageSetupDialog dlg(printer, m_parent);
-            return dlg.exec() == QDialog::Accepted;
         }
         QPrintDialog dlg(printer, m_parent);
         dlg.setWindowTitle(dialog.DialogTitle.isEmpty() ? QStringLiteral("Imprimer") : dialog.DialogTitle);

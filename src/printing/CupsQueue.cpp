@@ -65,4 +65,22 @@ int submit(const QString &printer, const QString &file, const QString &title, co
     return job;
 }
 
+QStringList paperSources(const QString &printer)
+{
+    QStringList sources;
+    const QByteArray queue = printer.section(u'/', 0, 0).toLocal8Bit();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    if (!dest)
+        return sources;
+    if (cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        if (ipp_attribute_t *supported = cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, "media-source")) {
+            for (int i = 0; i < ippGetCount(supported); ++i)
+                sources.append(QString::fromUtf8(ippGetString(supported, i, nullptr)));
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return sources;
+}
+
 } // namespace CupsQueue

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // Hands a finished print file to a CUPS queue. Qt's printing lays the job
 // out for the printer and writes it; the file goes to the queue only once
@@ -27,5 +28,9 @@ Server probe(int timeoutMs);
 // CUPS' reason.
 int submit(const QString &printer, const QString &file, const QString &title, const Options &options,
            QString *error);
+
+// The trays `printer` can take its paper from, as CUPS names them ("auto",
+// "tray-1", "manual"...); empty when it names none.
+QStringList paperSources(const QString &printer);
 
 } // namespace CupsQueue

@@ -42,10 +42,12 @@ bool isWholePdf(const QString &path)
 
 // The CUPS options of a job, as Qt's own printing gives them, with the
 // colour and the quality asked for.
-CupsQueue::Options cupsOptions(const QPageLayout &page, const SheetJob &job)
+CupsQueue::Options cupsOptions(const QPageLayout &page, const SheetJob &job, const QString &source)
 {
     CupsQueue::Options options;
     options.append({QStringLiteral("media"), page.pageSize().key()});
+    if (!source.isEmpty())
+        options.append({QStringLiteral("media-source"), source});
     options.append({QStringLiteral("sides"), QStringLiteral("one-sided")});
     if (job.landscape)
         options.append({QStringLiteral("landscape"), QString()});
@@ -184,8 +186,32 @@ QString SheetPrinter::serverMessage(Outcome outcome)
 
 SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &card, const QPalette &palette,
                                           const Destination &destination, const QString &title,
-                                          const Progress &progress, QString *detail, const SheetCards *cards)
+                                          const Progress &progress, Report *report, const SheetCards *cards)
 {
+    const Drawing draw = [&](QPagedPaintDevice &device, QPainter &painter) {
+        return (cards ? paintMerge(device, painter, job, card, palette, *cards, progress)
+                      : paintSheets(device, painter, job, card, palette, progress))
+               == Painted::All;
+    };
+    // A merge draws every sheet; otherwise the one sheet drawn is repeated.
+    return run(job, destination, title, report, draw, cards ? 0 : job.sheets);
+}
+
+SheetPrinter::Outcome SheetPrinter::printPage(const SheetJob &job, const Destination &destination,
+                                              const QString &title,
+                                              const std::function<void(QPainter &, double)> &draw, Report *report)
+{
+    return run(job, destination, title, report, [&draw](QPagedPaintDevice &device, QPainter &painter) {
+        draw(painter, device.logicalDpiX() / MmPerInch);
+        return true;
+    }, 0);
+}
+
+SheetPrinter::Outcome SheetPrinter::run(const SheetJob &job, const Destination &destination, const QString &title,
+                                        Report *report, const Drawing &draw, int repeat)
+{
+    Report unused;
+    Report &said = report ? *report : unused;
     const bool toPdf = !destination.pdfPath.isEmpty();
     const Outcome unwritten = toPdf ? Outcome::Unwritable : Outcome::Failed;
     // A link is followed: its target is the file replaced. A folder, a
@@ -201,10 +227,17 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
         case CupsQueue::Server::Unreachable: return Outcome::ServerUnreachable;
         case CupsQueue::Server::Answers: break;
         }
-        queue = destination.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                              : QPrinterInfo::printerInfo(destination.printer);
+        if (!destination.printer.isEmpty())
+            queue = QPrinterInfo::printerInfo(destination.printer);
+        if (queue.isNull() && (destination.printer.isEmpty() || destination.orDefault)) {
+            said.fellBack = !destination.printer.isEmpty();
+            queue = QPrinterInfo::defaultPrinter();
+            if (queue.isNull())
+                return Outcome::NoPrinter;
+        }
         if (queue.isNull())
-            return destination.printer.isEmpty() ? Outcome::NoPrinter : Outcome::UnknownPrinter;
+            return Outcome::UnknownPrinter;
+        said.printer = queue.printerName();
     }
 
     // The job is written to a file of its own first: beside the PDF's name
@@ -230,13 +263,16 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     QPainter painter;
     if (!painter.begin(&device->paged()))
         return unwritten;
-    const Painted painted = cards ? paintMerge(device->paged(), painter, job, card, palette, *cards, progress)
-                                  : paintSheets(device->paged(), painter, job, card, palette, progress);
+    // A printer's own shift and stretch are made up for on every page.
+    if (!toPdf && destination.calibrationOf) {
+        const double pixelsPerMm = device->paged().logicalDpiX() / MmPerInch;
+        painter.setWorldTransform(destination.calibrationOf(said.printer).transform(pixelsPerMm));
+    }
+    const bool painted = draw(device->paged(), painter);
     painter.end();
-    if (painted == Painted::Cancelled)
+    if (!painted)
         return Outcome::Cancelled;
-    // A merge drew every sheet; otherwise the one sheet drawn is repeated.
-    if (!isWholePdf(spool.fileName()) || (!cards && !PdfPageRepeat::repeat(spool.fileName(), job.sheets)))
+    if (!isWholePdf(spool.fileName()) || (repeat > 0 && !PdfPageRepeat::repeat(spool.fileName(), repeat)))
         return unwritten;
 
     if (toPdf) {
@@ -251,10 +287,9 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     }
     QString error;
     if (CupsQueue::submit(queue.printerName(), spool.fileName(), title,
-                          cupsOptions(device->paged().pageLayout(), job), &error)
+                          cupsOptions(device->paged().pageLayout(), job, destination.paperSource), &error)
         == 0) {
-        if (detail)
-            *detail = error;
+        said.detail = error;
         return Outcome::Failed;
     }
     return Outcome::Done;

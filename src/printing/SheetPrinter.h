@@ -1,11 +1,15 @@
 #pragma once
 
+#include "PrinterCalibration.h"
+
 #include <QPalette>
 #include <QString>
 
 #include <functional>
 
 class CardData;
+class QPagedPaintDevice;
+class QPainter;
 struct SheetCards;
 struct SheetJob;
 
@@ -37,6 +41,21 @@ public:
         QString printer;
         // Not empty: a PDF file instead of a printer.
         QString pdfPath;
+        // A named printer that is gone: the default one prints instead
+        // (Report::fellBack) rather than the job being refused.
+        bool orDefault = false;
+        // The tray the paper comes from (a CUPS media source); empty: the
+        // printer's own choice.
+        QString paperSource = {};
+        // The calibration of the printer that prints (never of a PDF file).
+        std::function<PrinterCalibration(const QString &queue)> calibrationOf = {};
+    };
+
+    // What became of a job besides its outcome.
+    struct Report {
+        QString printer;       // the CUPS queue it went to
+        bool fellBack = false; // the named printer was gone
+        QString detail;        // the print server's reason for a refusal
     };
 
     // Called after each sheet with the sheets done and the total; returning
@@ -52,5 +71,18 @@ public:
     // fill (the job's own count is not used).
     static Outcome print(const SheetJob &job, const CardData &card, const QPalette &palette,
                          const Destination &destination, const QString &title, const Progress &progress = {},
-                         QString *detail = nullptr, const SheetCards *cards = nullptr);
+                         Report *report = nullptr, const SheetCards *cards = nullptr);
+
+    // One page of the job's paper drawn by `draw`, given the device's
+    // pixels per millimetre (the calibration sheet).
+    static Outcome printPage(const SheetJob &job, const Destination &destination, const QString &title,
+                             const std::function<void(QPainter &, double pixelsPerMm)> &draw,
+                             Report *report = nullptr);
+
+private:
+    // Draws the job on the device (false: cancelled), then repeats its one
+    // page `repeat` times in all when `repeat` is above 0.
+    using Drawing = std::function<bool(QPagedPaintDevice &, QPainter &)>;
+    static Outcome run(const SheetJob &job, const Destination &destination, const QString &title,
+                       Report *report, const Drawing &draw, int repeat);
 };

@@ -3,6 +3,7 @@
 
 #include "DigitField.h"
 #include "PaperSizes.h"
+#include "PrinterChoice.h"
 #include "platform/Shell.h"
 
 #include <QButtonGroup>
@@ -48,7 +49,8 @@ frmPrint::frmPrint(const Services &services, CommonDialog &dialog, ModalRunner r
       m_services(services),
       m_dialog(dialog),
       m_runModal(std::move(runModal)),
-      m_settings(services.appDir, *services.prompts)
+      m_settings(services.appDir, *services.prompts),
+      m_printer(PrinterChoice::remembered(services.appDir))
 {
     setWindowTitle(QStringLiteral("Imprimer le projet"));
     setModal(true);
@@ -190,7 +192,10 @@ QWidget *frmPrint::buildLayoutTab()
     grid->addWidget(output, 0, 0);
     grid->addWidget(count, 0, 1);
     grid->addWidget(arrangement, 1, 0, 1, 2);
-    grid->setRowStretch(2, 1);
+    m_calibrate = button("Calibrer l'imprimante...", "Corriger le décalage de l'imprimante", page);
+    connect(m_calibrate, &QPushButton::clicked, this, &frmPrint::calibratePrinter);
+    grid->addWidget(m_calibrate, 2, 0, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);
     return page;
 }
 

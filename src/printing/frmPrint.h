@@ -61,9 +61,18 @@ public:
     bool Aperçu(bool printButtons = true);
     // Appends a page to the preview window being built.
     void Nouvelle_Page();
-    // Prints the job on the default printer. False when refused, failed
-    // or cancelled.
+    // Prints the job on the chosen printer (the default one when none was
+    // chosen or it has gone away). False when refused, failed or cancelled.
     bool Imprimer();
+
+    // The printer set-up: the printer every later job goes to (remembered
+    // in the settings file), the paper and its source, the orientation.
+    void printerSetup();
+    // The CUPS queue chosen; empty for the default one.
+    const QString &printer() const { return m_printer; }
+    // Where "Impression envoyée à ..." and a printer gone away are said.
+    void setStatusReporter(std::function<void(const QString &)> report) { m_statusReport = std::move(report); }
+    QPushButton *calibrateButton() const { return m_calibrate; }
 
     // Controls, named as the dialog's.
     QComboBox *Combo1() const { return m_combo1; }
@@ -104,7 +113,12 @@ private:
     // The job of the current settings; on bad input the message is shown.
     std::optional<SheetJob> readJob();
     bool runJob(const SheetJob &job, const SheetPrinter::Destination &destination);
-    void reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPath);
+    void reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPath, const QString &detail = {});
+    // "Calibrer l'imprimante...": the calibration sheet, then the measures.
+    void calibratePrinter();
+    // The queue jobs go to now: the chosen one while it exists, else the
+    // default one; empty when there is none (the message is then shown).
+    QString queueInUse();
 
     const Services m_services;
     CommonDialog &m_dialog;
@@ -121,6 +135,9 @@ private:
     std::optional<bool> m_outline;
     // The preview window while Aperçu builds it.
     QPointer<frmPage> m_preview;
+    QString m_printer;
+    QString m_paperSource;
+    std::function<void(const QString &)> m_statusReport;
 
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_combo1 = nullptr;
@@ -143,4 +160,5 @@ private:
     std::array<QPushButton *, 4> m_command1{};
     std::array<QPushButton *, 3> m_command2{};
     QPushButton *m_pdf = nullptr;
+    QPushButton *m_calibrate = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "DigitField.h"
 #include "PageSurface.h"
 #include "PrintProgress.h"
+#include "PrinterChoice.h"
 #include "SheetPreview.h"
 #include "frmPage.h"
 #include "platform/AppPaths.h"
@@ -108,10 +109,7 @@ bool frmPrint::Aperçu(bool printButtons)
     page.setWindowTitle(page.windowTitle() + QStringLiteral(" - [") + m_caption + u']');
     page.Bouton(0)->setEnabled(printButtons);
     page.Bouton(1)->setEnabled(printButtons);
-    page.onSetup = [this] {
-        m_dialog.Flags = CommonDialog::PrintSetup;
-        m_dialog.ShowPrinter();
-    };
+    page.onSetup = [this] { printerSetup(); };
     page.onPrint = [this] {
         const WaitCursor wait;
         Imprimer();
@@ -148,7 +146,11 @@ void frmPrint::Nouvelle_Page()
 bool frmPrint::Imprimer()
 {
     const std::optional<SheetJob> job = readJob();
-    return job && runJob(*job, {});
+    if (!job)
+        return false;
+    SheetPrinter::Destination destination = PrinterChoice::destination(m_services.appDir, m_printer);
+    destination.paperSource = m_paperSource;
+    return runJob(*job, destination);
 }
 
 void frmPrint::exportPdf()
@@ -199,16 +201,19 @@ bool frmPrint::runJob(const SheetJob &job, const SheetPrinter::Destination &dest
 {
     m_busy = true;
     PrintProgress progress(job.sheets, ProgressThreshold, this);
+    SheetPrinter::Report report;
     const SheetPrinter::Outcome outcome = SheetPrinter::print(
         job, m_card, m_palette, destination, m_caption,
-        [&progress](int done, int total) { return progress.sheetDone(done, total); }, nullptr,
+        [&progress](int done, int total) { return progress.sheetDone(done, total); }, &report,
         m_merge ? &*m_merge : nullptr);
     m_busy = false;
-    reportOutcome(outcome, destination.pdfPath);
+    if (outcome == SheetPrinter::Outcome::Done && destination.pdfPath.isEmpty() && m_statusReport)
+        m_statusReport(PrinterChoice::sentMessage(report, m_printer, job.sheets));
+    reportOutcome(outcome, destination.pdfPath, report.detail);
     return outcome == SheetPrinter::Outcome::Done;
 }
 
-void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPath)
+void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPath, const QString &detail)
 {
     switch (outcome) {
     case SheetPrinter::Outcome::Done:
@@ -223,7 +228,9 @@ void frmPrint::reportOutcome(SheetPrinter::Outcome outcome, const QString &pdfPa
                                    QStringLiteral("Erreur"));
         return;
     default:
-        m_services.prompts->msgBox(printFailureText(), Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
+        // The print server's reason, when it gave one, after the message.
+        m_services.prompts->msgBox(printFailureText() + (detail.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + detail),
+                                   Msg::OkOnly | Msg::Critical, QStringLiteral("Erreur"));
         return;
     }
 }

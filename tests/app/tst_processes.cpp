@@ -284,6 +284,11 @@ void tst_processes::printServers()
     QVERIFY2(cups.start(u"Essai"_s, 30000, error), qPrintable(error));
     QCOMPARE(runJob(m_dir.path(), {u"--print"_s, u"--printer"_s, u"Bureau"_s, m_project}, nullptr, cups.socketPath()),
              std::pair(1, u"L'imprimante \"Bureau\" n'existe pas."_s));
+    // Without --printer, the one chosen in the program; gone, the default one.
+    QVERIFY(TestSupport::writeBytes(m_dir.filePath(u"Brivadune.ini"_s), "[IMPRESSION]\r\nImprimante=Bureau\r\n"));
+    QCOMPARE(runJob(m_dir.path(), {u"--print"_s, m_project}, nullptr, cups.socketPath()),
+             std::pair(0, u"L'imprimante \"Bureau\" n'existe plus : l'impression est allée à \"Essai\"."_s));
+    QFile::remove(m_dir.filePath(u"Brivadune.ini"_s));
 }
 
 void tst_processes::mergeJobs()

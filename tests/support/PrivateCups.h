@@ -116,31 +116,50 @@ public:
             }
             QThread::msleep(50);
         }
-        if (!admin({QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
-                    QString::fromLatin1(Ppd), QStringLiteral("-E")},
-                   deadline, error)
-            || !admin({QStringLiteral("-d"), name}, deadline, error))
-            return false;
-        return true;
+        return addQueue(name, error) && admin({QStringLiteral("-d"), name}, error, deadline);
     }
 
-private:
-    bool admin(const QStringList &args, const QDeadlineTimer &deadline, QString &error)
+    // Another cups-pdf queue.
+    bool addQueue(const QString &name, QString &error)
+    {
+        return admin({QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                      QString::fromLatin1(Ppd), QStringLiteral("-E")},
+                     error);
+    }
+
+    // Runs a CUPS administration tool (lpadmin unless named) on the
+    // scheduler, its output in `error` when it fails.
+    bool admin(const QStringList &args, QString &error, const QDeadlineTimer &deadline = QDeadlineTimer(30000),
+               const QString &tool = QStringLiteral("lpadmin"))
     {
         QProcess lpadmin;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("CUPS_SERVER"), socketPath());
         lpadmin.setProcessEnvironment(env);
         lpadmin.setProcessChannelMode(QProcess::MergedChannels);
-        lpadmin.start(QStringLiteral("lpadmin"), args);
+        lpadmin.start(tool, args);
         if (!lpadmin.waitForFinished(int(std::max<qint64>(1000, deadline.remainingTime())))
             || lpadmin.exitCode() != 0) {
             lpadmin.kill();
-            error = QStringLiteral("lpadmin %1: %2").arg(args.join(u' '), QString::fromUtf8(lpadmin.readAll()));
+            error = QStringLiteral("%1 %2: %3").arg(tool, args.join(u' '), QString::fromUtf8(lpadmin.readAll()));
             return false;
         }
         return true;
     }
+
+    // The jobs the queue was given, finished or not, as lpstat lists them.
+    QStringList jobs(const QString &queue)
+    {
+        QProcess lpstat;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), socketPath());
+        lpstat.setProcessEnvironment(env);
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue});
+        lpstat.waitForFinished(10000);
+        return QString::fromUtf8(lpstat.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
 
     QTemporaryDir m_dir;
     QProcess m_cupsd;
