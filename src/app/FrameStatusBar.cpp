@@ -55,6 +55,9 @@ FrameStatusBar::FrameStatusBar(QWidget *parent)
         addPermanentWidget(label, i == 1 ? 1 : 0);
     }
     m_panels[1]->setText(QStringLiteral("Brivadune"));
+    m_notice = new QTimer(this);
+    m_notice->setSingleShot(true);
+    connect(m_notice, &QTimer::timeout, this, [this] { m_panels[1]->setText(QStringLiteral("Brivadune")); });
     m_panels[2]->setText(QStringLiteral("0.00 x 0.00 cm"));
     m_panels[3]->setText(QStringLiteral("X : 00.00 - Y : 00.00"));
     for (int i : {4, 5, 6})
@@ -154,4 +157,10 @@ void FrameStatusBar::showCardSize()
     const CardDocument &doc = m_card->doc();
     m_panels[2]->setText(centimetres(doc.width(), "0.00") + QStringLiteral(" x ") + centimetres(doc.height(), "0.00")
                          + QStringLiteral(" cm"));
+}
+
+void FrameStatusBar::showNotice(const QString &text, int ms)
+{
+    m_panels[1]->setText(text);
+    m_notice->start(ms);
 }

@@ -21,6 +21,9 @@ public:
     // Panel 1..6; null for another number.
     QLabel *panel(int number) const;
     void setCard(frmProjet *card);
+    // Shows `text` in panel 1 for `ms` milliseconds, then the program's
+    // name again.
+    void showNotice(const QString &text, int ms);
 
 private:
     void updateClock();
@@ -30,6 +33,7 @@ private:
 
     std::array<QLabel *, 7> m_panels{}; // 1..6
     QTimer *m_clock = nullptr;
+    QTimer *m_notice = nullptr;
     QWidget *m_records = nullptr;
     QLabel *m_record = nullptr;
     QPointer<frmProjet> m_card;

@@ -2,6 +2,7 @@
 #include "frmMenu.h"
 
 #include "CardExport.h"
+#include "FrameStatusBar.h"
 #include "merge/MergeDialog.h"
 #include "panel/ToolPanel.h"
 #include "cardwindow/frmProjet.h"
@@ -9,7 +10,6 @@
 #include "printing/frmPrint.h"
 
 #include <QPointer>
-#include <QStatusBar>
 
 namespace {
 
@@ -22,7 +22,7 @@ frmPrint &frmMenu::printWindow()
     if (!m_print) {
         m_print = new frmPrint(m_services, m_dialog, [this](QDialog &dialog) { return runModal(dialog); }, this);
         // A job handed to the printer is said for a few seconds.
-        m_print->setStatusReporter([this](const QString &text) { statusBar()->showMessage(text, StatusMessageMs); });
+        m_print->setStatusReporter([this](const QString &text) { m_status->showNotice(text, StatusMessageMs); });
     }
     return *m_print;
 }

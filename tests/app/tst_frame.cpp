@@ -170,6 +170,10 @@ void tst_frame::statusBarFollowsTheActiveCard()
     QCOMPARE(panels(), QStringList({"Brivadune", "5.00 x 3.00 cm", "X : 01.01 - Y : 02.51"}));
     f.windows().area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
     QCOMPARE(status.panel(2)->text(), u"8.40 x 5.40 cm"_s);
+    // A notice (a job handed to a printer) takes the first panel for a while.
+    f.status().showNotice(u"Impression envoyée à Bureau (1 planche(s))."_s, 100);
+    QCOMPARE(status.panel(1)->text(), u"Impression envoyée à Bureau (1 planche(s))."_s);
+    QTRY_COMPARE(status.panel(1)->text(), u"Brivadune"_s);
 }
 
 void tst_frame::startUpPagesAndAutosave()
