@@ -2,15 +2,18 @@
 """Writes data/formats.ini, the sheet formats shipped with Brivadune, from the
 measured stock geometry of scripts/label-sheets.md.
 
-One line per distinct geometry (products sharing one are named together):
+One line per row of the table, that is per product code: products that share
+a geometry each get their own line, named after their brand and code.
     NAME | X.Y.HGAP.VGAP.ACROSS.DOWN.WIDTH.HEIGHT.PAPER
-X, Y and the gaps are whole millimetres (the layout fields hold whole
+NAME is "Brand Code - Kind W x H mm", the card size in millimetres with a
+comma. X, Y and the gaps are whole millimetres (the layout fields hold whole
 numbers, none negative); WIDTH and HEIGHT are the card size in tenths of a
 millimetre; PAPER is 9 for A4, 1 for Letter. For each axis the script tries
 every X and gap that keep the grid on the sheet and keeps the one whose worst
 card edge is nearest the measured geometry (then the smallest mean error,
 then the gap nearest the measured one). The card size is the nearest tenth,
-or the tenth below when the nearest one cannot fit the sheet.
+or the tenth below when the nearest one cannot fit the sheet. Two rows with
+the same name stop the script.
 
 The file is Windows-1252 with CR LF, sorted as the print dialog sorts its
 list: the whole line, without regard to case.
@@ -104,30 +107,33 @@ def size_text(tenths):
     return str(whole) if tenth == 0 else f"{whole},{tenth}"
 
 
-def kind(width, height):
-    return "Cartes de visite" if 80 <= width <= 92 and 48 <= height <= 56 else "Étiquettes"
-
-
 def build(rows):
-    groups = {}
-    for row in rows:
-        groups.setdefault(geometry(row), []).append(f'{row["Brand"]} {row["Product"]}')
     lines = []
     report = []
-    for geo, products in groups.items():
+    names = set()
+    fits = {}
+    for row in rows:
+        geo = geometry(row)
         paper, w, h, across, down, x0, y0, gh, gv, ph, pv = geo
         code, paper_w, paper_h = PAPERS[paper]
-        x, hgap, wt, ex = fit_axis(across, x0, ph, w, gh, paper_w)
-        y, vgap, ht, ey = fit_axis(down, y0, pv, h, gv, paper_h)
-        name = " / ".join(products) + f" - {kind(w, h)} {size_text(wt)} x {size_text(ht)} mm"
-        if "|" in name or not name.replace("É", "").isascii():
-            sys.exit(f"unusable name: {name}")
+        # Products sharing a geometry share its placement.
+        if geo not in fits:
+            fits[geo] = (fit_axis(across, x0, ph, w, gh, paper_w), fit_axis(down, y0, pv, h, gv, paper_h))
+        (x, hgap, wt, ex), (y, vgap, ht, ey) = fits[geo]
+        name = f'{row["Brand"]} {row["Product"]} - {row["Kind"]} {size_text(wt)} x {size_text(ht)} mm'
+        try:
+            name.encode("cp1252")
+        except UnicodeEncodeError:
+            sys.exit(f"not Windows-1252: {name}")
+        if "|" in name or name.lower() in names:
+            sys.exit(f"unusable or repeated name: {name}")
+        names.add(name.lower())
         fields = ".".join(str(v) for v in (x, y, hgap, vgap, across, down, wt, ht, code))
         lines.append(f"{name} | {fields}")
         corner = [math.hypot(a, b) for b in ey for a in ex]
         report.append((name, float(max(ex)), float(max(ey)), float(max(corner)), float(sum(corner) / len(corner))))
-    # The dialog's order: whole line, case ignored (names are ASCII but for
-    # "É", which folds the same way in both).
+    # The dialog's order: whole line, case ignored. Names differ before any
+    # letter beyond ASCII, whose folding could differ between the two.
     lines.sort(key=str.lower)
     return lines, sorted(report, key=lambda r: r[0].lower())
 

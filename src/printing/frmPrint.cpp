@@ -16,16 +16,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel *label(const char *text, QWidget *parent)
-{
-    return new QLabel(QString::fromUtf8(text), parent);
-}
 
 DigitField *digitField(const QString &text, QWidget *parent, int width = 56)
 {
@@ -34,15 +28,20 @@ DigitField *digitField(const QString &text, QWidget *parent, int width = 56)
     return field;
 }
 
-QPushButton *button(const char *caption, const char *tip, QWidget *parent)
+} // namespace
+
+QLabel *frmPrint::newLabel(const char *text, QWidget *parent)
+{
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+QPushButton *frmPrint::newButton(const char *caption, const char *tip, QWidget *parent)
 {
     auto *b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setToolTip(QString::fromUtf8(tip));
     b->setAutoDefault(false);
     return b;
 }
-
-} // namespace
 
 frmPrint::frmPrint(const Services &services, CommonDialog &dialog, ModalRunner runModal, QWidget *parent)
     : QDialog(parent),
@@ -60,11 +59,11 @@ frmPrint::frmPrint(const Services &services, CommonDialog &dialog, ModalRunner r
     m_tabs->addTab(buildLayoutTab(), QStringLiteral("Mise en page"));
     m_tabs->addTab(buildFormatsTab(), QStringLiteral("Format papier"));
 
-    m_command1[0] = button("Aperçu", "Aperçu avant impression", this);
-    m_command1[1] = button("Imprimer", "Imprimer le projet", this);
-    m_pdf = button("PDF...", "Enregistrer les planches dans un fichier PDF", this);
-    m_command1[2] = button("Annuler", "Retour menu", this);
-    m_command1[3] = button("Aide", "Afficher l'aide", this);
+    m_command1[0] = newButton("Aperçu", "Aperçu avant impression", this);
+    m_command1[1] = newButton("Imprimer", "Imprimer le projet", this);
+    m_pdf = newButton("PDF...", "Enregistrer les planches dans un fichier PDF", this);
+    m_command1[2] = newButton("Annuler", "Retour menu", this);
+    m_command1[3] = newButton("Aide", "Afficher l'aide", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_command1[0]);
@@ -99,7 +98,7 @@ QWidget *frmPrint::buildPropertiesTab()
     m_custom = new QRadioButton(QStringLiteral("Personnalisé :"), paper);
     m_combo1 = new QComboBox(paper);
     m_combo1->addItems(PaperSizes::itemTexts());
-    m_customLabels = {label("Largeur :", paper), label("Hauteur :", paper), label("Mm", paper)};
+    m_customLabels = {newLabel("Largeur :", paper), newLabel("Hauteur :", paper), newLabel("Mm", paper)};
     m_textA = {digitField(m_settings.customText(0), paper), digitField(m_settings.customText(1), paper)};
     auto *paperGrid = new QGridLayout(paper);
     paperGrid->addWidget(m_standard, 0, 0);
@@ -153,21 +152,21 @@ QWidget *frmPrint::buildLayoutTab()
     auto *output = new QGroupBox(QStringLiteral("Sortie papier"), page);
     m_text3 = {digitField(m_settings.sheetsText(), output), digitField(m_settings.zoomText(), output)};
     auto *outputGrid = new QGridLayout(output);
-    outputGrid->addWidget(label("Nombre total :", output), 0, 0);
+    outputGrid->addWidget(newLabel("Nombre total :", output), 0, 0);
     outputGrid->addWidget(m_text3[0], 0, 1);
-    outputGrid->addWidget(label("Page(s)", output), 0, 2);
-    outputGrid->addWidget(label("Zoom défaut :", output), 1, 0);
+    outputGrid->addWidget(newLabel("Page(s)", output), 0, 2);
+    outputGrid->addWidget(newLabel("Zoom défaut :", output), 1, 0);
     outputGrid->addWidget(m_text3[1], 1, 1);
-    outputGrid->addWidget(label("[ % ]", output), 1, 2);
+    outputGrid->addWidget(newLabel("[ % ]", output), 1, 2);
     outputGrid->setColumnStretch(3, 1);
 
     const SheetFields::Texts &fields = m_settings.formats().fields();
     auto *count = new QGroupBox(QStringLiteral("Nbr sur une planche"), page);
     m_text2 = {digitField(fields[SheetFields::Across], count), digitField(fields[SheetFields::Down], count)};
     auto *countGrid = new QGridLayout(count);
-    countGrid->addWidget(label("Horizontal :", count), 0, 0);
+    countGrid->addWidget(newLabel("Horizontal :", count), 0, 0);
     countGrid->addWidget(m_text2[0], 0, 1);
-    countGrid->addWidget(label("Vertical :", count), 1, 0);
+    countGrid->addWidget(newLabel("Vertical :", count), 1, 0);
     countGrid->addWidget(m_text2[1], 1, 1);
     countGrid->setColumnStretch(2, 1);
 
@@ -175,15 +174,15 @@ QWidget *frmPrint::buildLayoutTab()
     for (int i = 0; i < 4; ++i)
         m_text1[std::size_t(i)] = digitField(fields[std::size_t(i)], arrangement);
     auto *arrangementGrid = new QGridLayout(arrangement);
-    arrangementGrid->addWidget(label("Position de la première étiquette", arrangement), 0, 0, 1, 3);
-    arrangementGrid->addWidget(label("Abcisse  X :", arrangement), 1, 0);
+    arrangementGrid->addWidget(newLabel("Position de la première étiquette", arrangement), 0, 0, 1, 3);
+    arrangementGrid->addWidget(newLabel("Abcisse  X :", arrangement), 1, 0);
     arrangementGrid->addWidget(m_text1[0], 1, 1);
-    arrangementGrid->addWidget(label("Ordonnée  Y :", arrangement), 2, 0);
+    arrangementGrid->addWidget(newLabel("Ordonnée  Y :", arrangement), 2, 0);
     arrangementGrid->addWidget(m_text1[1], 2, 1);
-    arrangementGrid->addWidget(label("Séparateur entre chaque étiquette", arrangement), 0, 3, 1, 3);
-    arrangementGrid->addWidget(label("Horizontal :", arrangement), 1, 3);
+    arrangementGrid->addWidget(newLabel("Séparateur entre chaque étiquette", arrangement), 0, 3, 1, 3);
+    arrangementGrid->addWidget(newLabel("Horizontal :", arrangement), 1, 3);
     arrangementGrid->addWidget(m_text1[2], 1, 4);
-    arrangementGrid->addWidget(label("Vertical :", arrangement), 2, 3);
+    arrangementGrid->addWidget(newLabel("Vertical :", arrangement), 2, 3);
     arrangementGrid->addWidget(m_text1[3], 2, 4);
     arrangementGrid->setColumnMinimumWidth(2, 24);
     arrangementGrid->setColumnStretch(5, 1);
@@ -196,39 +195,6 @@ QWidget *frmPrint::buildLayoutTab()
     connect(m_calibrate, &QPushButton::clicked, this, &frmPrint::calibratePrinter);
     grid->addWidget(m_calibrate, 2, 0, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
-    return page;
-}
-
-QWidget *frmPrint::buildFormatsTab()
-{
-    auto *page = new QWidget;
-    m_combo2 = new QComboBox(page);
-    m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_combo2->setMinimumContentsLength(40);
-    m_command2[0] = button("Editer", "Editer le fichier des formats", page);
-    m_command2[1] = button("Sauver", "Enregistrer un nouveau format", page);
-    m_command2[2] = button("Charger", "Charger le fichier des formats", page);
-    m_description = new QLabel(page);
-    m_description->setWordWrap(true);
-    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setFrameShape(QFrame::StyledPanel);
-    m_description->setMinimumHeight(m_description->fontMetrics().lineSpacing() * 7);
-    m_check1 = new QCheckBox(
-        QStringLiteral("Ne pas imprimer les marques de pliage et de découpe lors de l'impression."), page);
-
-    auto *row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton *b : m_command2)
-        row->addWidget(b);
-
-    auto *column = new QVBoxLayout(page);
-    column->addWidget(label("Sélection du format", page));
-    column->addWidget(m_combo2);
-    column->addLayout(row);
-    column->addWidget(label("Propriétés du format :", page));
-    column->addWidget(m_description, 1);
-    column->addWidget(label("Option de découpage :", page));
-    column->addWidget(m_check1);
     return page;
 }
 
@@ -290,34 +256,7 @@ void frmPrint::wire()
     connect(m_text2[1], &QLineEdit::textEdited, this, fieldEdited(SheetFields::Down));
     connect(m_check1, &QCheckBox::toggled, this, [this](bool on) { m_settings.setNoCutMarks(on); });
 
-    connect(m_combo2, &QComboBox::activated, this, [this](int index) {
-        m_settings.selectFormat(index);
-        showSettings();
-    });
-    connect(m_command2[0], &QPushButton::clicked, this, [this] {
-        if (m_services.shell)
-            m_services.shell->open(m_settings.formats().filePath());
-    });
-    connect(m_command2[1], &QPushButton::clicked, this, [this] {
-        // A save reloads the list and selects its first format.
-        if (m_settings.formats().Enregistrer_Format())
-            m_settings.selectFormat(m_settings.formats().selectedIndex());
-        showFormats();
-        showSettings();
-    });
-    connect(m_command2[2], &QPushButton::clicked, this, [this] {
-        m_settings.Charger_Formats(true);
-        showFormats();
-        showSettings();
-    });
-}
-
-void frmPrint::showFormats()
-{
-    const QSignalBlocker blocker(m_combo2);
-    m_combo2->clear();
-    m_combo2->addItems(m_settings.formats().items());
-    m_combo2->setCurrentIndex(m_settings.formats().selectedIndex());
+    wireFormats();
 }
 
 void frmPrint::showPaper()
@@ -339,7 +278,7 @@ void frmPrint::showPaper()
 
 void frmPrint::showSettings()
 {
-    if (m_combo2->count() != m_settings.formats().items().size())
+    if (m_filter.apply(m_settings.formats().items()))
         showFormats();
     showPaper();
     const int qualities[] = {SheetJob::Draft, SheetJob::Low, SheetJob::Normal, SheetJob::High};

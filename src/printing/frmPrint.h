@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatFilter.h"
 #include "PrintSettings.h"
 #include "SheetPrinter.h"
 #include "SheetCards.h"
@@ -19,6 +20,7 @@ class frmPage;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -85,6 +87,9 @@ public:
     QLabel *description() const { return m_description; }
     QPushButton *Command1(int index) const { return m_command1[std::size_t(index)]; }
     QPushButton *Command2(int index) const { return m_command2[std::size_t(index)]; }
+    // The search of the formats list, after the "Format papier" tab's
+    // other controls.
+    QLineEdit *search() const { return m_search; }
 
 
 protected:
@@ -105,7 +110,12 @@ private:
     QWidget *buildPropertiesTab();
     QWidget *buildLayoutTab();
     QWidget *buildFormatsTab();
+    // A label and a button (caption, tooltip) of the tabs.
+    static QLabel *newLabel(const char *text, QWidget *parent);
+    static QPushButton *newButton(const char *caption, const char *tip, QWidget *parent);
     void wire();
+    // The "Format papier" tab's part of wire().
+    void wireFormats();
     // Shows the settings in the controls.
     void showSettings();
     void showFormats();
@@ -161,4 +171,7 @@ private:
     std::array<QPushButton *, 3> m_command2{};
     QPushButton *m_pdf = nullptr;
     QPushButton *m_calibrate = nullptr;
+    QLineEdit *m_search = nullptr;
+    // Which formats the list shows under the search.
+    FormatFilter m_filter;
 };

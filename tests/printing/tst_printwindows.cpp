@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +107,7 @@ private slots:
     void initTestCase();
     void fieldsAndSettings();
     void buttonsAndRefusals();
+    void searchingTheFormats();
     void pdfAndProgress();
     void navigationAndPlaces();
     void preview();
@@ -162,6 +164,29 @@ void TestPrintWindows::buttonsAndRefusals()
     p.Command1(1)->click(); // no print server
     QCOMPARE(f.lastMessage(), u"Le serveur d'impression est injoignable."_s);
     QVERIFY(f.prompts.messages.back().style == (Msg::OkOnly | Msg::Critical) && !QGuiApplication::overrideCursor());
+}
+
+void TestPrintWindows::searchingTheFormats()
+{
+    // The search hides lines: a shown row selects its own format, Enter the
+    // first shown; "Sauver" still writes every format of the file.
+    const QByteArray file("Avery 5371 | 19.13.0.0.2.5.889.508.1\r\nGeha P68 | 15.13.10.18.2.4.850.540.9\r\n"
+                          "Geha P70 | 15.13.10.0.2.5.850.540.9\r\n");
+    Fixture f(file);
+    frmPrint &p = *f.print;
+    QCOMPARE(p.search()->placeholderText(), u"Rechercher (code ou mots)"_s);
+    p.search()->setText(u"geha"_s);
+    QVERIFY(p.Combo2()->count() == 2 && p.Combo2()->currentIndex() == -1);
+    QCOMPARE(p.Combo2()->placeholderText(), u"2 formats trouvés : choisissez-en un dans la liste."_s);
+    emit p.Combo2()->activated(1);
+    QVERIFY(p.settings().formats().selectedIndex() == 2 && p.Text1(3)->text() == u"0"_s);
+    p.search()->setText(u"P68"_s);
+    emit p.search()->returnPressed();
+    QVERIFY(p.settings().formats().selectedIndex() == 1 && p.Combo2()->currentIndex() == 0);
+    f.prompts.queueInput(u"Nouveau"_s);
+    p.Command2(1)->click();
+    QCOMPARE(f.dir.readFile(u"formats.ini"_s), file + "Nouveau | 15.13.10.18.2.4.850.540.9\r\n");
+    QVERIFY(p.Combo2()->count() == 1 && p.settings().formats().items().size() == 4);
 }
 
 void TestPrintWindows::pdfAndProgress()

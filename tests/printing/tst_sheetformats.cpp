@@ -1,7 +1,9 @@
 // The formats file: reading it (encodings, line ends, sorting), refused
 // files, what each line puts into the layout fields and describes, saving a
 // new format and what makes a save fail without touching the file; the
-// print settings read from the fields, with the field named on bad input.
+// print settings read from the fields, with the field named on bad input;
+// the search that filters the list.
+#include "printing/FormatFilter.h"
 #include "printing/PrintSettings.h"
 #include "printing/SheetFormats.h"
 
@@ -76,6 +78,7 @@ private slots:
     void badInputNamesTheField_data();
     void badInputNamesTheField();
     void descriptionWarnsOfCardsOffThePaper();
+    void searchFilter();
 };
 
 void TestSheetFormats::readingTheFile_data()
@@ -295,6 +298,32 @@ void TestSheetFormats::descriptionWarnsOfCardsOffThePaper()
     QVERIFY(s.description().endsWith(u"\r\nCe format est incomplet : il ne peut pas être imprimé."_s));
     s.formats().setField(SheetFields::HGap, u"0"_s);
     QVERIFY(f.error().isEmpty());
+}
+
+void TestSheetFormats::searchFilter()
+{
+    // Every typed word is in the name (the whole line without "|"), case,
+    // accents and punctuation aside; the field part is not searched.
+    const QStringList items{u"Avery Zweckform 32010 - Cartes | 1"_s, u"DECAdry OCC-3342 - Cartes | 32010"_s,
+                            u"Herma 4103 - Étiquettes | 2"_s, u"Sigel LP800 - Cœur | 3"_s, u"sans barre étiquette"_s};
+    QCOMPARE(FormatFilter::fold(u"ÉtiQuettes Cœur"_s), u"etiquettes coeur"_s);
+    FormatFilter filter;
+    const auto rows = [&](const QString &query) { return filter.setQuery(query), filter.apply(items), filter.rows(); };
+    QCOMPARE(rows(QString()), QList<int>({0, 1, 2, 3, 4}));
+    QCOMPARE(filter.summary(), QString());
+    QCOMPARE(rows(u" zweckform\t32010 "_s), QList<int>({0}));
+    QCOMPARE(filter.summary(), u"1 format trouvé : choisissez-le dans la liste."_s);
+    QCOMPARE(rows(u"32010"_s) + rows(u"DECADRY occ3342"_s) + rows(u"herma 4103"_s) + rows(u"coeur"_s),
+             QList<int>({0, 1, 2, 3}));
+    QCOMPARE(rows(u"herma 4104"_s), QList<int>());
+    QCOMPARE(filter.summary(), u"Aucun format ne correspond à la recherche."_s);
+    QCOMPARE(rows(u"ÉTIQUETTE"_s), QList<int>({2, 4}));
+    QCOMPARE(filter.summary(), u"2 formats trouvés : choisissez-en un dans la liste."_s);
+    QCOMPARE(rows(u"etiquettes"_s), QList<int>({2}));
+    filter.setQuery(u"étiquette"_s);
+    QVERIFY(filter.apply(items) && !filter.apply(items));
+    QCOMPARE(QList<int>({filter.indexAt(0), filter.indexAt(1), filter.indexAt(2), filter.rowOf(4), filter.rowOf(3)}),
+             QList<int>({2, 4, -1, 1, -1}));
 }
 
 QTEST_GUILESS_MAIN(TestSheetFormats)
