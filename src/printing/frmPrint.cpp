@@ -191,7 +191,7 @@ QWidget *frmPrint::buildLayoutTab()
     grid->addWidget(output, 0, 0);
     grid->addWidget(count, 0, 1);
     grid->addWidget(arrangement, 1, 0, 1, 2);
-    m_calibrate = button("Calibrer l'imprimante...", "Corriger le décalage de l'imprimante", page);
+    m_calibrate = newButton("Calibrer l'imprimante...", "Corriger le décalage de l'imprimante", page);
     connect(m_calibrate, &QPushButton::clicked, this, &frmPrint::calibratePrinter);
     grid->addWidget(m_calibrate, 2, 0, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
