@@ -57,7 +57,11 @@ FrameStatusBar::FrameStatusBar(QWidget *parent)
     m_panels[1]->setText(QStringLiteral("Brivadune"));
     m_notice = new QTimer(this);
     m_notice->setSingleShot(true);
-    connect(m_notice, &QTimer::timeout, this, [this] { m_panels[1]->setText(QStringLiteral("Brivadune")); });
+    connect(m_notice, &QTimer::timeout, this, [this] {
+        m_panels[1]->setText(QStringLiteral("Brivadune"));
+        m_panels[2]->show();
+        m_panels[3]->show();
+    });
     m_panels[2]->setText(QStringLiteral("0.00 x 0.00 cm"));
     m_panels[3]->setText(QStringLiteral("X : 00.00 - Y : 00.00"));
     for (int i : {4, 5, 6})
@@ -161,6 +165,9 @@ void FrameStatusBar::showCardSize()
 
 void FrameStatusBar::showNotice(const QString &text, int ms)
 {
+    // The card's size and the pointer make room for it meanwhile.
     m_panels[1]->setText(text);
+    m_panels[2]->hide();
+    m_panels[3]->hide();
     m_notice->start(ms);
 }

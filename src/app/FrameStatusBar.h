@@ -21,8 +21,8 @@ public:
     // Panel 1..6; null for another number.
     QLabel *panel(int number) const;
     void setCard(frmProjet *card);
-    // Shows `text` in panel 1 for `ms` milliseconds, then the program's
-    // name again.
+    // Shows `text` in panel 1, widened over panels 2 and 3, for `ms`
+    // milliseconds; then the program's name again.
     void showNotice(const QString &text, int ms);
 
 private:
