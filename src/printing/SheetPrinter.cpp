@@ -1,7 +1,7 @@
 #include "SheetPrinter.h"
 
 #include "CupsQueue.h"
-#include "PdfPageRepeat.h"
+#include "PdfPageCopies.h"
 #include "PrintArtwork.h"
 #include "SheetCards.h"
 #include "SheetJob.h"
@@ -161,8 +161,9 @@ Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const Sh
     // Made once: every copy on every sheet draws the same pictures.
     const PrintArtwork artwork(card, job.dpi(), cardMm, palette);
     const double pixelsPerMm = device.logicalDpiX() / MmPerInch;
-    // Every sheet is the same: the first is drawn, the file then repeats it
-    // (PdfPageRepeat); the others are counted for the progress.
+    // Every sheet is the same: the first is drawn, the file then gets the
+    // others as copies of it (PdfPageCopies); they are counted for the
+    // progress.
     SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
     for (int sheet = 1; sheet <= job.sheets; ++sheet) {
         if (progress && !progress(sheet, job.sheets))
@@ -215,7 +216,8 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     const QString folder = toPdf ? QFileInfo(pdfPath).absolutePath() : QDir::tempPath();
     AtomicFile::removeStaleCopies(folder);
     const QString name = toPdf ? QFileInfo(pdfPath).fileName() : QStringLiteral("impression");
-    QTemporaryFile spool(folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part"));
+    const QString spoolName = folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part");
+    QTemporaryFile spool(spoolName);
     if (!spool.open())
         return unwritten;
     spool.close();
@@ -235,22 +237,34 @@ SheetPrinter::Outcome SheetPrinter::print(const SheetJob &job, const CardData &c
     painter.end();
     if (painted == Painted::Cancelled)
         return Outcome::Cancelled;
-    // A merge drew every sheet; otherwise the one sheet drawn is repeated.
-    if (!isWholePdf(spool.fileName()) || (!cards && !PdfPageRepeat::repeat(spool.fileName(), job.sheets)))
+    if (!isWholePdf(spool.fileName()))
         return unwritten;
+    // A merge drew every sheet; otherwise the one sheet drawn is copied into
+    // a second file, which is then the job's.
+    QTemporaryFile copies(spoolName);
+    QTemporaryFile *output = &spool;
+    if (!cards && job.sheets > 1) {
+        if (!copies.open())
+            return unwritten;
+        copies.close();
+        if (!PdfPageCopies::write(QFile::encodeName(spool.fileName()).toStdString(),
+                                  QFile::encodeName(copies.fileName()).toStdString(), job.sheets))
+            return unwritten;
+        output = &copies;
+    }
 
     if (toPdf) {
         // The existing file's permissions, or the usual ones for a new
         // file; rename() then replaces an existing file in one step.
-        const QByteArray spoolName = QFile::encodeName(spool.fileName());
-        if (::chmod(spoolName.constData(), OutputFile::modeFor(pdfPath)) != 0
-            || std::rename(spoolName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
+        const QByteArray outputName = QFile::encodeName(output->fileName());
+        if (::chmod(outputName.constData(), OutputFile::modeFor(pdfPath)) != 0
+            || std::rename(outputName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
             return Outcome::Unwritable;
-        spool.setAutoRemove(false);
+        output->setAutoRemove(false);
         return Outcome::Done;
     }
     QString error;
-    if (CupsQueue::submit(queue.printerName(), spool.fileName(), title,
+    if (CupsQueue::submit(queue.printerName(), output->fileName(), title,
                           cupsOptions(device->paged().pageLayout(), job), &error)
         == 0) {
         if (detail)
