@@ -1,7 +1,7 @@
 #include "SheetPrinter.h"
 
 #include "CupsQueue.h"
-#include "PdfPageRepeat.h"
+#include "PdfPageCopies.h"
 #include "PrintArtwork.h"
 #include "SheetCards.h"
 #include "SheetJob.h"
@@ -163,8 +163,9 @@ Painted paintSheets(const QPagedPaintDevice &device, QPainter &painter, const Sh
     // Made once: every copy on every sheet draws the same pictures.
     const PrintArtwork artwork(card, job.dpi(), cardMm, palette);
     const double pixelsPerMm = device.logicalDpiX() / MmPerInch;
-    // Every sheet is the same: the first is drawn, the file then repeats it
-    // (PdfPageRepeat); the others are counted for the progress.
+    // Every sheet is the same: the first is drawn, the file then gets the
+    // others as copies of it (PdfPageCopies); they are counted for the
+    // progress.
     SheetPainter::paint(painter, layout, pixelsPerMm, artwork, job);
     for (int sheet = 1; sheet <= job.sheets; ++sheet) {
         if (progress && !progress(sheet, job.sheets))
@@ -248,7 +249,8 @@ SheetPrinter::Outcome SheetPrinter::run(const SheetJob &job, const Destination &
     const QString folder = toPdf ? QFileInfo(pdfPath).absolutePath() : QDir::tempPath();
     AtomicFile::removeStaleCopies(folder);
     const QString name = toPdf ? QFileInfo(pdfPath).fileName() : QStringLiteral("impression");
-    QTemporaryFile spool(folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part"));
+    const QString spoolName = folder + QStringLiteral("/.") + name + QStringLiteral(".brivadune-XXXXXX.part");
+    QTemporaryFile spool(spoolName);
     if (!spool.open())
         return unwritten;
     spool.close();
@@ -272,21 +274,34 @@ SheetPrinter::Outcome SheetPrinter::run(const SheetJob &job, const Destination &
     painter.end();
     if (!painted)
         return Outcome::Cancelled;
-    if (!isWholePdf(spool.fileName()) || (repeat > 0 && !PdfPageRepeat::repeat(spool.fileName(), repeat)))
+    if (!isWholePdf(spool.fileName()))
         return unwritten;
+    // A job of one sheet drawn as many times (not a merge, which drew every
+    // sheet) has it copied into a second file, which is then the job's.
+    QTemporaryFile copies(spoolName);
+    QTemporaryFile *output = &spool;
+    if (repeat > 1) {
+        if (!copies.open())
+            return unwritten;
+        copies.close();
+        if (!PdfPageCopies::write(QFile::encodeName(spool.fileName()).toStdString(),
+                                  QFile::encodeName(copies.fileName()).toStdString(), repeat))
+            return unwritten;
+        output = &copies;
+    }
 
     if (toPdf) {
         // The existing file's permissions, or the usual ones for a new
         // file; rename() then replaces an existing file in one step.
-        const QByteArray spoolName = QFile::encodeName(spool.fileName());
-        if (::chmod(spoolName.constData(), OutputFile::modeFor(pdfPath)) != 0
-            || std::rename(spoolName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
+        const QByteArray outputName = QFile::encodeName(output->fileName());
+        if (::chmod(outputName.constData(), OutputFile::modeFor(pdfPath)) != 0
+            || std::rename(outputName.constData(), QFile::encodeName(pdfPath).constData()) != 0)
             return Outcome::Unwritable;
-        spool.setAutoRemove(false);
+        output->setAutoRemove(false);
         return Outcome::Done;
     }
     QString error;
-    if (CupsQueue::submit(queue.printerName(), spool.fileName(), title,
+    if (CupsQueue::submit(queue.printerName(), output->fileName(), title,
                           cupsOptions(device->paged().pageLayout(), job, destination.paperSource), &error)
         == 0) {
         said.detail = error;

@@ -81,7 +81,7 @@ public:
 
 private:
     // Draws the job on the device (false: cancelled), then repeats its one
-    // page `repeat` times in all when `repeat` is above 0.
+    // page into `repeat` pages when `repeat` is above 1.
     using Drawing = std::function<bool(QPagedPaintDevice &, QPainter &)>;
     static Outcome run(const SheetJob &job, const Destination &destination, const QString &title,
                        Report *report, const Drawing &draw, int repeat);
