@@ -48,13 +48,7 @@ struct Fixture {
             return onModal ? onModal(d) : int(QDialog::Rejected);
         });
         print->setStatusReporter([this](const QString &text) { said.append(text); });
-        CardData card;
-        card.Label(1)->Visible = false;
-        QImage red(20, 20, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        card.Logo(1)->setPicture(red);
-        card.Logo(1)->Left = card.Logo(1)->Top = 0;
-        print->setCard(card, u"Essai"_s, QPalette());
+        print->setCard(TestSupport::redCornerCard(), u"Essai"_s, QPalette());
     }
     QString setting(const QString &section, const QString &key) const
     {

@@ -63,15 +63,8 @@ struct Fixture {
                 onPreview(*page);
             return int(QDialog::Rejected);
         }, &frame);
-        CardData card;
+        CardData card = marked ? TestSupport::redCornerCard() : CardData();
         card.Label(1)->setCaption(u"Carte d'essai"_s);
-        if (marked) {
-            card.Label(1)->Visible = false;
-            QImage red(20, 20, QImage::Format_RGB32);
-            red.fill(Qt::red);
-            card.Logo(1)->setPicture(red);
-            card.Logo(1)->Left = card.Logo(1)->Top = 0;
-        }
         print->setCard(card, u"Essai"_s, QPalette());
     }
     void setSheets(int sheets) { print->settings().setSheetsText(QString::number(sheets)); }

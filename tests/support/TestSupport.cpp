@@ -71,4 +71,15 @@ bool underFileSizeLimit(qint64 maxBytes, const std::function<bool()> &write)
     return result;
 }
 
+CardData redCornerCard()
+{
+    CardData card;
+    card.Label(1)->Visible = false;
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    card.Logo(1)->setPicture(red);
+    card.Logo(1)->Left = card.Logo(1)->Top = 0;
+    return card;
+}
+
 } // namespace TestSupport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CardData.h"
 #include "platform/Colors.h"
 
 #include <QImage>
@@ -54,5 +55,9 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 // Runs `write` while no file may grow past `maxBytes` (as on a full disk)
 // and returns its result; false also when the limit cannot be set.
 bool underFileSizeLimit(qint64 maxBytes, const std::function<bool()> &write);
+
+// A card that shows only a red 20-pixel square logo in its top-left
+// corner: where the cards land on a printed sheet.
+CardData redCornerCard();
 
 } // namespace TestSupport
